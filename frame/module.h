@@ -1,0 +1,62 @@
+// What every gauge module has: its two exported records and typed calls into the host.
+//
+// Every call reads the services address from ImportTable at the moment of the call, so nothing
+// depends on when the host fills it in.
+#pragma once
+
+#include "gauge_records.h"
+
+#if defined(_WIN32)
+#define MODULE_EXPORT   // the module's .def file names the exports
+#else
+#define MODULE_EXPORT __attribute__((visibility("default")))
+#endif
+
+extern "C" MODULE_EXPORT ImportTableRecord ImportTable;
+
+// The empty module init and deinit routines that every Linkage names.
+void GAUGE_CALL module_init();
+void GAUGE_CALL module_deinit();
+
+inline void lookup_var(ModuleVar* var) { ImportTable.services->lookup_var(var); }
+
+inline void trigger_key_event(uint32_t event_id, uint32_t value)
+{
+    ImportTable.services->trigger_key_event(event_id, value);
+}
+
+inline void panel_window_toggle(uint32_t window_id) { ImportTable.services->panel_window_toggle(window_id); }
+
+inline void execute_calculator_code(const char* code, double* number, int32_t* integer, const char** text)
+{
+    ImportTable.services->execute_calculator_code(code, number, integer, text);
+}
+
+inline uint32_t element_list_query(ElementHeader* first) { return ImportTable.services->element_list_query(first); }
+inline uint32_t element_list_install(ElementHeader* first, HostWord arg)
+{
+    return ImportTable.services->element_list_install(first, arg);
+}
+inline uint32_t element_list_initialize(ElementHeader* first)
+{
+    return ImportTable.services->element_list_initialize(first);
+}
+inline uint32_t element_list_generate(ElementHeader* first, HostWord arg)
+{
+    return ImportTable.services->element_list_generate(first, arg);
+}
+inline uint32_t element_list_plot(ElementHeader* first) { return ImportTable.services->element_list_plot(first); }
+inline uint32_t element_list_kill(ElementHeader* first) { return ImportTable.services->element_list_kill(first); }
+
+// Reads a token into a scratch variable and returns its value as f64.
+inline double read_token(ModuleVar* var)
+{
+    lookup_var(var);
+    return var->value.f64;
+}
+
+// Small helpers for the records of a gauge file. They only place values; they never compute one.
+template <std::size_t N>
+constexpr uint32_t count_of(const NonlinearityEntry (&)[N]) { return N; }
+
+constexpr ModuleVar module_var(uint32_t token) { return ModuleVar{.token = token}; }

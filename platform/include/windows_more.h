@@ -1,0 +1,2 @@
+// Further stand-in declarations (memory, windows and messages, text formatting).
+#pragma once

@@ -1,0 +1,4 @@
+#pragma once
+#include <windows.h>
+
+void platform_set_last_error(DWORD error);

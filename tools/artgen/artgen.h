@@ -1,0 +1,65 @@
+// The art generator: draws every bitmap a module names, from its gauge records and a short table of
+// hints per module, and writes the resource lists of both builds.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+#include "frame/gauge_records.h"
+
+namespace artgen {
+
+// How a bitmap is drawn. `automatic` picks from the element kind and its place in the gauge.
+enum class Art {
+    automatic,
+    panel,        // a plain panel plate with the gauge's title
+    dial,         // a round dial face: ticks and labels at the needle table points
+    needle,       // a needle pointing right from its pivot
+    glass,        // a reflection over the face
+    lamp,         // frame 0 dark, later frames lit (a one-frame icon is lit)
+    switch_frames,// frame 0 down (off), frame 1 up (on)
+    button,       // a push button face with the hint's text
+    plate,        // an engraved plate with the hint's text
+    drum,         // a digit drum strip
+};
+
+struct BitmapHint {
+    uint32_t    id;              // first bitmap id (an icon's frames follow)
+    Art         art = Art::automatic;
+    const char* text = nullptr;  // label drawn on buttons, plates and lamps
+    uint32_t    colour = 0;      // 0x00RRGGBB; 0 picks a default
+    int         width = 0, height = 0;   // 0 picks from the gauge
+};
+
+struct GaugeHint {
+    const char* gauge;           // gauge name
+    const char* title = nullptr; // written on the face
+    const char* unit = nullptr;  // written under the title on dials
+    double      label_scale = 1; // dial labels show value × label_scale
+    int         width = 0, height = 0;   // background size; 0 fits every element and rectangle
+};
+
+struct WaveHint {
+    uint32_t id;
+    double   frequency;          // Hz of the click's tone
+    double   seconds;
+};
+
+struct ModuleArt {
+    const char*                name;
+    const LinkageView*         linkage;
+    std::span<const GaugeHint> gauges;
+    std::span<const BitmapHint> bitmaps;
+    std::span<const WaveHint>  waves;
+};
+
+// Writes <id>.bmp and wave_<id>.wav files, resources.rc (win32), resources_blobs.S and
+// resources_table.cpp (native) into out_dir. Returns the number of resources written.
+int generate(const ModuleArt& module, const std::filesystem::path& out_dir);
+
+}  // namespace artgen
+
+// Each module's art source defines this.
+extern const artgen::ModuleArt module_art;

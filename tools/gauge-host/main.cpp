@@ -1,0 +1,205 @@
+// gauge-host: load gauge modules, drive their gauges, click them, and draw them.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host/panel_host.h"
+#include "host/scenario.h"
+#if defined(GAUGE_HOST_RENDER)
+#include "host/render.h"
+#endif
+
+namespace fs = std::filesystem;
+using namespace host;
+
+namespace {
+
+// The demonstration run when no scenario is named: the stall lamp through a stall.
+const char* const demo_scenario = R"(# The Tolvane stall lamp through an approach to a stall.
+module Tolvane
+gauge Tolvane
+show Tolvane
+set 0x43 0
+frames 18
+expect element Tolvane 1 hidden
+picture Tolvane tolvane-normal.png scale 2
+set 0x43 1
+frames 1
+expect element Tolvane 1 shown
+expect element Tolvane 1 frame 0
+picture Tolvane tolvane-stall.png scale 2
+show Tolvane
+run 2
+set 0x43 0
+frames 1
+expect element Tolvane 1 hidden
+remove Tolvane
+)";
+
+int usage()
+{
+    std::fputs(
+        "usage:\n"
+        "  gauge-host list MODULE\n"
+        "  gauge-host render MODULE GAUGE [--set TOKEN=VALUE]... [--param TEXT] [--frames N] [--scale S] -o FILE.png\n"
+        "  gauge-host run SCENARIO [--out DIR]\n"
+        "  gauge-host demo [--out DIR]\n"
+        "options:\n"
+        "  --modules DIR   where bare module names are looked up (default: the modules folder of this build)\n"
+        "MODULE is a path to a module file or a bare module name such as Tolvane.\n",
+        stderr);
+    return 2;
+}
+
+std::string default_module_dir(const char* argv0)
+{
+    if (const char* env = std::getenv("GAUGE_MODULE_PATH"))
+        return env;
+    std::error_code ec;
+    fs::path exe = fs::canonical("/proc/self/exe", ec);
+    if (ec)
+        exe = fs::absolute(argv0);
+    return (exe.parent_path().parent_path() / "modules").string();
+}
+
+std::string module_path(const std::string& arg, const std::string& module_dir)
+{
+    if (arg.find('/') != std::string::npos || arg.find('\\') != std::string::npos || arg.find('.') != std::string::npos)
+        return arg;
+    return module_dir + "/" + module_file_name(arg);
+}
+
+size_t count_elements(ElementHeader* e)
+{
+    if (e == nullptr)
+        return 0;
+    size_t n = 1;
+    if (e->next)
+        for (ElementHeader** c = e->next; *c; ++c)
+            n += count_elements(*c);
+    return n;
+}
+
+int list(const std::string& path)
+{
+    auto m = Module::load(path);
+    const LinkageView* l = m->linkage();
+    std::printf("module %s: id 0x%X, version 0x%X, %zu gauge(s)\n", m->name().c_str(), l->module_id,
+                l->module_version, m->gauges().size());
+    std::printf("%3s  %-28s %7s %9s %8s %10s\n", "#", "gauge", "header", "size_x_mm", "elements", "rectangles");
+    int i = 0;
+    for (const GaugeEntry& g : m->gauges()) {
+        size_t rects = 0;
+        for (const MouseRect* r = g.header->mouse_rects; r && r->type != mouse_rect_end; ++r)
+            ++rects;
+        std::printf("%3d  %-28s %7u %9u %8zu %10zu\n", ++i, g.name().c_str(), g.version(), g.header->size_x_mm,
+                    count_elements(g.header->elements ? g.header->elements[0] : nullptr), rects);
+    }
+    return 0;
+}
+
+int render(const std::vector<std::string>& args, const std::string& module_dir)
+{
+#if defined(GAUGE_HOST_RENDER)
+    if (args.size() < 2)
+        return usage();
+    std::string module = args[0], gauge_name = args[1], out, params;
+    std::vector<std::pair<uint32_t, double>> sets;
+    int    frames = 1;
+    double scale  = 1.0;
+    for (size_t i = 2; i < args.size(); ++i) {
+        const std::string& a    = args[i];
+        auto               next = [&]() -> const std::string& {
+            if (i + 1 >= args.size())
+                throw HostError("option " + a + " needs a value");
+            return args[++i];
+        };
+        if (a == "-o")
+            out = next();
+        else if (a == "--param")
+            params = next();
+        else if (a == "--frames")
+            frames = static_cast<int>(parse_value(next()));
+        else if (a == "--scale")
+            scale = parse_value(next());
+        else if (a == "--set") {
+            const std::string& kv = next();
+            auto               eq = kv.find('=');
+            if (eq == std::string::npos)
+                throw HostError("--set expects TOKEN=VALUE, not '" + kv + "'");
+            sets.emplace_back(parse_token(kv.substr(0, eq)), parse_value(kv.substr(eq + 1)));
+        } else
+            throw HostError("unknown option '" + a + "'");
+    }
+    if (out.empty())
+        throw HostError("render needs -o FILE.png");
+    PanelHost host;
+    Module&   m = host.load_module(module_path(module, module_dir));
+    Gauge&    g = host.add_gauge(m, gauge_name, params);
+    g.connect();
+    for (auto [t, v] : sets)
+        host.sim().set(t, v);
+    for (int i = 0; i < frames; ++i)
+        host.frame(1.0 / 18);
+    render_png(g, out, scale);
+    std::printf("%s!%s -> %s (%dx%d px)\n", m.name().c_str(), g.name().c_str(), out.c_str(),
+                static_cast<int>(g.width() * scale), static_cast<int>(g.height() * scale));
+    return 0;
+#else
+    (void)args;
+    (void)module_dir;
+    throw HostError("pictures are drawn by the native build only");
+#endif
+}
+
+int run(const Scenario& s, const std::string& module_dir, const std::string& out_dir)
+{
+    ScenarioOptions o;
+    o.module_dir  = module_dir;
+    o.picture_dir = out_dir;
+    if (!out_dir.empty())
+        fs::create_directories(out_dir);
+    ScenarioResult r = run_scenario(s, std::cout, o);
+    return r.failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string              module_dir = default_module_dir(argv[0]);
+    std::string              out_dir;
+    for (size_t i = 0; i < args.size();) {
+        if ((args[i] == "--modules" || args[i] == "--out") && i + 1 < args.size()) {
+            (args[i] == "--modules" ? module_dir : out_dir) = args[i + 1];
+            args.erase(args.begin() + i, args.begin() + i + 2);
+        } else {
+            ++i;
+        }
+    }
+    if (args.empty())
+        args.push_back("demo");
+    try {
+        const std::string cmd = args[0];
+        if (cmd == "list" && args.size() == 2)
+            return list(module_path(args[1], module_dir));
+        if (cmd == "render")
+            return render({args.begin() + 1, args.end()}, module_dir);
+        if (cmd == "run" && args.size() == 2)
+            return run(load_scenario(args[1]), module_dir, out_dir);
+        if (cmd == "demo" && args.size() == 1)
+            return run(parse_scenario(demo_scenario, "demo", "."), module_dir, out_dir.empty() ? "." : out_dir);
+        return usage();
+    } catch (const HostError& e) {
+        std::fprintf(stderr, "gauge-host: %s\n", e.what());
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "gauge-host: %s\n", e.what());
+        return 1;
+    }
+}
