@@ -196,6 +196,12 @@ public:
             }
             ++r.commands;
         }
+        // Take what is left on the panel through the rest of its life before the summary.
+        while (!host_.gauges().empty()) {
+            std::string label = host_.gauges().back()->label();
+            host_.remove_gauge(*host_.gauges().back());
+            emit("gauge " + label + " removed");
+        }
         r.failures = failures_;
         emit(failures_ == 0 ? "done: all expectations met"
                             : "done: " + std::to_string(failures_) + " expectation(s) failed");

@@ -175,7 +175,8 @@ void plan_gauge(const ModuleArt& m, GaugeHeader* g, std::map<uint32_t, Planned>&
             if (s.width <= 0 || s.height <= 0 || s.width > 4096 || s.height > 4096)
                 throw std::runtime_error("gauge " + name + ": bitmap " + std::to_string(e->bitmap_id + f) +
                                          " has no sensible size");
-            plan[e->bitmap_id + f] = Planned{e->bitmap_id + f, s, name};
+            // A bitmap that several gauges share is drawn as the first gauge in the table needs it.
+            plan.try_emplace(e->bitmap_id + f, Planned{e->bitmap_id + f, s, name});
         }
     }
 }

@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "host/mouse.h"
+#include "host/panel_host.h"
+#include "host/scenario.h"
+#include "module_paths.h"
+
+using namespace host;
+
+namespace {
+
+// ---------------------------------------------------------------------------------------------
+// Needle tables
+
+double degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
+
+TEST(NeedleTable, InterpolatesAngleBetweenPointsAndClampsOutside)
+{
+    // Pivot at 100,100; 0 points left, 50 up, 100 right.
+    NonlinearityEntry t[] = {{20, 100, 0.0, 0}, {100, 20, 50.0, 0}, {180, 100, 100.0, 0}};
+    EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, 0.0).angle), 180.0, 1e-9);
+    EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, 50.0).angle), -90.0, 1e-9);
+    EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, 75.0).angle), -45.0, 1e-9);
+    EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, 25.0).angle), -135.0, 1e-9);
+    EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, -20.0).angle), 180.0, 1e-9);
+    EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, 500.0).angle), 0.0, 1e-9);
+    NeedleAim mid = aim_needle(t, 3, 100, 100, 75.0);
+    EXPECT_NEAR(std::hypot(mid.x - 100, mid.y - 100), 80.0, 1e-9);
+}
+
+TEST(NeedleTable, DecreasingTablesAndDeadBands)
+{
+    // Decreasing: 300 at the left, 0 at the right.
+    NonlinearityEntry dec[] = {{20, 100, 300.0, 0}, {100, 20, 150.0, 0}, {180, 100, 0.0, 0}};
+    EXPECT_NEAR(degrees(aim_needle(dec, 3, 100, 100, 300.0).angle), 180.0, 1e-9);
+    EXPECT_NEAR(degrees(aim_needle(dec, 3, 100, 100, 75.0).angle), -45.0, 1e-9);
+    EXPECT_NEAR(degrees(aim_needle(dec, 3, 100, 100, 400.0).angle), 180.0, 1e-9);
+    EXPECT_NEAR(degrees(aim_needle(dec, 3, 100, 100, -5.0).angle), 0.0, 1e-9);
+
+    // Dead band: the needle rests on one point for every value from -1 to 0.
+    NonlinearityEntry band[] = {{153, 32, -1.0, 0}, {153, 32, 0.0, 0}, {200, 100, 40.0, 0}};
+    double rest = aim_needle(band, 3, 100, 100, -1.0).angle;
+    EXPECT_DOUBLE_EQ(aim_needle(band, 3, 100, 100, -0.5).angle, rest);
+    EXPECT_DOUBLE_EQ(aim_needle(band, 3, 100, 100, 0.0).angle, rest);
+    EXPECT_NE(aim_needle(band, 3, 100, 100, 20.0).angle, rest);
+}
+
+TEST(NeedleTable, ShortestArcAcrossTheLeftEdge)
+{
+    // From just above the left edge to just below it, the needle passes through 180 degrees.
+    NonlinearityEntry t[] = {{0, 90, 0.0, 0}, {0, 110, 10.0, 0}};
+    EXPECT_NEAR(std::abs(degrees(aim_needle(t, 2, 100, 100, 5.0).angle)), 180.0, 1e-9);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mouse lists
+
+TEST(MouseList, NestedGroupsPlaceChildrenInTheirParentsBox)
+{
+    MouseRect list[] = {
+        {.type = mouse_rect_parent},
+        {.type = mouse_rect_child, .x = 0, .y = 0, .width = 50, .height = 50, .mouse_flags = MOUSE_LEFTSINGLE, .event_id = 1},
+        {.type = mouse_rect_parent, .x = 100, .y = 100, .width = 80, .height = 80},
+        {.type = mouse_rect_child, .x = 10, .y = 10, .width = 20, .height = 20, .mouse_flags = MOUSE_LEFTSINGLE, .event_id = 2},
+        {.type = mouse_rect_parent, .x = 40, .y = 40, .width = 30, .height = 30, .event_id = 4},
+        {.type = mouse_rect_child, .x = 0, .y = 0, .width = 10, .height = 10, .mouse_flags = MOUSE_LEFTSINGLE, .event_id = 3},
+        {.type = mouse_rect_end_parent},
+        {.type = mouse_rect_end_parent},
+        {.type = mouse_rect_end_parent},
+        {.type = mouse_rect_end},
+    };
+    MouseMap map = MouseMap::read(list, 200, 200);
+    auto event_at = [&](int x, int y) -> int {
+        const MouseArea* a = map.hit(x, y);
+        return a ? static_cast<int>(a->rect->event_id) : 0;
+    };
+    EXPECT_EQ(event_at(5, 5), 1);
+    EXPECT_EQ(event_at(115, 115), 2);    // child at 10,10 inside the box at 100,100
+    EXPECT_EQ(event_at(15, 15), 1);      // not the relative child
+    EXPECT_EQ(event_at(145, 145), 3);    // two levels deep: 100+40+0
+    EXPECT_EQ(event_at(165, 165), 4);    // inside the inner group, outside its child: the group acts
+    EXPECT_EQ(event_at(190, 190), 0);    // inside the outer box, nothing acts there
+    EXPECT_EQ(map.at_index(5)->box.x, 140);
+    EXPECT_EQ(map.at_index(5)->depth, 3);
+}
+
+TEST(MouseList, FirstChildInListOrderWinsWhenRectanglesOverlap)
+{
+    MouseRect list[] = {
+        {.type = mouse_rect_parent},
+        {.type = mouse_rect_child, .x = 0, .y = 0, .width = 50, .height = 50, .mouse_flags = MOUSE_LEFTSINGLE, .event_id = 7},
+        {.type = mouse_rect_child, .x = 0, .y = 0, .width = 100, .height = 100, .mouse_flags = MOUSE_LEFTSINGLE, .event_id = 8},
+        {.type = mouse_rect_end_parent},
+        {.type = mouse_rect_end},
+    };
+    MouseMap map = MouseMap::read(list, 100, 100);
+    EXPECT_EQ(map.hit(10, 10)->rect->event_id, 7u);
+    EXPECT_EQ(map.hit(70, 70)->rect->event_id, 8u);
+}
+
+TEST(MouseList, UnbalancedGroupsAreReportedNotGuessed)
+{
+    MouseRect open[] = {{.type = mouse_rect_parent}, {.type = mouse_rect_end}};
+    EXPECT_THROW(MouseMap::read(open, 10, 10), HostError);
+    MouseRect closed[] = {{.type = mouse_rect_end_parent}, {.type = mouse_rect_end}};
+    EXPECT_THROW(MouseMap::read(closed, 10, 10), HostError);
+    MouseRect unknown[] = {{.type = static_cast<MouseRectType>(9)}, {.type = mouse_rect_end}};
+    EXPECT_THROW(MouseMap::read(unknown, 10, 10), HostError);
+    EXPECT_TRUE(MouseMap::read(nullptr, 10, 10).areas().empty());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tooltip texts
+
+TEST(TooltipText, InsertsTakeTheirConversionAndCodePageBytesBecomeUtf8)
+{
+    EXPECT_EQ(format_tooltip("Communications Radio COM1 - %1!07.3f! MHz", {123.45}),
+              "Communications Radio COM1 - 123.450 MHz");
+    EXPECT_EQ(format_tooltip("Propeller torque (%1!d! ft-lbs left - %2!d! ft-lbs right)", {1500.7, 1499.2}),
+              "Propeller torque (1500 ft-lbs left - 1499 ft-lbs right)");
+    EXPECT_EQ(format_tooltip("Heading Bug Adjust Knob (%1!d!\xB0)", {270}), "Heading Bug Adjust Knob (270\xC2\xB0)");
+    EXPECT_EQ(format_tooltip("Second %2!d! first %1!d!", {1, 2}), "Second 2 first 1");
+    EXPECT_EQ(format_tooltip("no inserts 100%", {}), "no inserts 100%");
+    EXPECT_EQ(format_tooltip("missing %3!d!", {1}), "missing 0");
+    // Length modifiers and positional tricks never reach the C formatter.
+    EXPECT_EQ(format_tooltip("%1!lld!", {42}), "42");
+    EXPECT_EQ(format_tooltip("%1!5$d!", {42}), "   42");
+    EXPECT_EQ(format_tooltip("%1!n!", {42}), "42");
+    EXPECT_EQ(format_tooltip("unclosed %1!d", {42}), "unclosed %1!d");
+}
+
+// ---------------------------------------------------------------------------------------------
+// The probe module: every element kind, life cycle, clicks
+
+struct ProbeOnPanel : ::testing::Test {
+    PanelHost host;
+    Module&   module = host.load_module(module_path("Probe"));
+    std::vector<uint32_t> service_events()
+    {
+        std::vector<uint32_t> ids;
+        for (const KeyEvent& e : host.sim().events())
+            if (e.id >= 0x9000 && e.id < 0x9100)
+                ids.push_back(e.id - 0x9000);
+        return ids;
+    }
+};
+
+TEST_F(ProbeOnPanel, LifeCycleCallsServicesInOrder)
+{
+    Gauge& g = host.add_gauge(module, "Probe_All", "some text");
+    EXPECT_STREQ(g.header()->parameters, "some text");
+    g.connect();
+    host.frame(0.1);
+    host.frame(0.1);
+    host.remove_gauge(g);
+    EXPECT_EQ(service_events(), (std::vector<uint32_t>{2, 14, 6, 6, 15, 12}));
+}
+
+TEST_F(ProbeOnPanel, EmptyParametersReachTheGaugeAsNull)
+{
+    Gauge& g = host.add_gauge(module, "Probe_All");
+    EXPECT_EQ(g.header()->parameters, nullptr);
+}
+
+TEST_F(ProbeOnPanel, ElementValuesForEveryKind)
+{
+    Gauge& g = host.add_gauge(module, "Probe_All");
+    g.connect();
+    host.sim().set(0x100, 75.0);   // needle
+    host.sim().set(0x101, 4.0);    // slider x
+    host.sim().set(0x102, 2.0);    // icon frame through its callback
+    host.sim().set(0x103, 7.0);    // string
+    host.sim().set(0x104, 5.0);    // moving image x
+    host.sim().set(0x105, 3.0);    // sprite x
+    host.sim().set(0x106, -2.0);   // sprite y
+    host.frame(0.1);
+    const auto& el = g.elements();
+    ASSERT_EQ(el.size(), 8u);
+    EXPECT_EQ(el[1].kind(), ElementKind::needle);
+    EXPECT_EQ(el[1].value[0], 75.0);
+    EXPECT_NEAR(degrees(el[1].needle_angle), -45.0, 1e-9);
+    EXPECT_EQ(el[2].kind(), ElementKind::string);
+    EXPECT_EQ(el[2].text, "007");
+    EXPECT_EQ(el[2].value[0], 7.0);
+    EXPECT_EQ(el[3].value[0], 4.0);
+    EXPECT_EQ(el[4].frame, 2);
+    EXPECT_EQ(el[5].value[0], 5.0);
+    EXPECT_EQ(el[6].value[0], 3.0);
+    EXPECT_EQ(el[6].value[1], -2.0);
+    EXPECT_EQ(el[6].value[2], 0.5);   // the angle callback
+    EXPECT_EQ(el[7].depth, 7);
+
+    // Icon frames: -1 draws nothing, values past the end show the last frame.
+    host.sim().set(0x102, -1.0);
+    host.frame(0.1);
+    EXPECT_EQ(g.elements()[4].frame, -1);
+    host.sim().set(0x102, 9.0);
+    host.frame(0.1);
+    EXPECT_EQ(g.elements()[4].frame, 2);
+}
+
+TEST_F(ProbeOnPanel, ClicksReachCallbacksOrFireTheRectanglesEvent)
+{
+    Gauge& g = host.add_gauge(module, "Probe_All");
+    g.connect();
+    ClickResult r = g.click_at(15, 15, MOUSE_LEFTSINGLE);
+    EXPECT_TRUE(r.accepted);
+    EXPECT_EQ(r.rect_index, 2);
+    r = g.click_at(15, 15, MOUSE_RIGHTSINGLE);
+    EXPECT_TRUE(r.accepted);
+    r = g.click_at(45, 15, MOUSE_RIGHTSINGLE);   // left-only rectangle
+    EXPECT_FALSE(r.accepted);
+    r = g.click_at(45, 15, MOUSE_LEFTSINGLE);
+    EXPECT_EQ(r.action, "event 0x9200");
+    r = g.click_at(108, 108, MOUSE_LEFTSINGLE);  // the child inside the box at 100,100
+    EXPECT_EQ(r.rect_index, 6);
+    r = g.click_at(190, 5, MOUSE_LEFTSINGLE);
+    EXPECT_FALSE(r.hit);
+
+    std::vector<std::pair<uint32_t, uint32_t>> clicks;
+    for (const KeyEvent& e : host.sim().events())
+        if (e.id >= 0x9100)
+            clicks.emplace_back(e.id, e.value);
+    // The left and right clicks also prove the callback got its own gauge header.
+    EXPECT_EQ(clicks, (std::vector<std::pair<uint32_t, uint32_t>>{{0x9100, 1}, {0x9101, 1}, {0x9200, 0}, {0x9102, 0}}));
+    EXPECT_EQ(host.sim().events()[host.sim().events().size() - 2].source, "host");
+}
+
+TEST_F(ProbeOnPanel, TooltipsComeFromTheInnermostGroup)
+{
+    Gauge& g = host.add_gauge(module, "Probe_All");
+    EXPECT_EQ(g.tooltip_at(5, 5), "Probe gauge");
+    EXPECT_EQ(g.tooltip_at(120, 120), "Inner 123.450 MHz, 7\xC2\xB0");
+}
+
+TEST_F(ProbeOnPanel, MissingBitmapFailsInstallationNamingIt)
+{
+    try {
+        host.add_gauge(module, "Probe_Missing");
+        FAIL() << "installation succeeded";
+    } catch (const HostError& e) {
+        EXPECT_NE(std::string(e.what()).find("bitmap 30583"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Probe_Missing"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(host.find_gauge("Probe_Missing"), nullptr);
+}
+
+TEST_F(ProbeOnPanel, UnknownGaugeNamesTheModulesGauges)
+{
+    try {
+        host.add_gauge(module, "Nope");
+        FAIL();
+    } catch (const HostError& e) {
+        EXPECT_NE(std::string(e.what()).find("Probe_All, Probe_Missing"), std::string::npos) << e.what();
+    }
+}
+
+TEST(ModuleLoading, BadPathIsAOneLineError)
+{
+    try {
+        Module::load("/nonexistent/Thing.so");
+        FAIL();
+    } catch (const HostError& e) {
+        EXPECT_NE(std::string(e.what()).find("/nonexistent/Thing.so"), std::string::npos);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Scenario scripts
+
+std::string parse_error(const std::string& text)
+{
+    try {
+        parse_scenario(text, "s.scn");
+    } catch (const HostError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST(ScenarioParsing, BadLinesAreNamedWithTheirLineNumber)
+{
+    EXPECT_EQ(parse_error("module Tolvane\nfly away\n"), "s.scn:2: unknown command 'fly'");
+    EXPECT_EQ(parse_error("set 0x4G 1\n"), "s.scn:1: bad token '0x4G'");
+    EXPECT_EQ(parse_error("set 0x43 lots\n"), "s.scn:1: bad value 'lots'");
+    EXPECT_EQ(parse_error("# c\n\nframes 2 at -1\n"), "s.scn:3: 'frames' expects 'at HZ' with a positive rate");
+    EXPECT_EQ(parse_error("frames 1.5\n"), "s.scn:1: 'frames' expects a whole number of frames");
+    EXPECT_EQ(parse_error("click G 1 middle\n"), "s.scn:1: button must be left or right, not 'middle'");
+    EXPECT_EQ(parse_error("expect element G 1 purple\n"),
+              "s.scn:1: 'expect element' takes LABEL INDEX hidden|shown|frame N|value V|text T");
+    EXPECT_EQ(parse_error("gauge X params \"unterminated\n"), "s.scn:1: unterminated quoted text");
+    EXPECT_EQ(parse_error("expect window 3 ajar\n"), "s.scn:1: 'expect window' takes ID open|closed");
+    EXPECT_EQ(parse_error("set 0x43 1 # comment\nexpect token 0x43 1\n"), "");
+}
+
+TEST(ScenarioRunning, FailedExpectationsAreCountedAndMissingThingsStopTheRun)
+{
+    ScenarioOptions o;
+    o.module_dir = GAUGE_MODULE_DIR;
+    std::ostringstream out;
+    auto r = run_scenario(parse_scenario("module Tolvane\ngauge Tolvane\nset 0x43 1\nframes 1\n"
+                                         "expect element Tolvane 1 hidden\nexpect token 0x43 1\n",
+                                         "s.scn"),
+                          out, o);
+    EXPECT_EQ(r.failures, 1);
+    EXPECT_NE(out.str().find("FAIL s.scn:5: element Tolvane[1] is shown, expected hidden"), std::string::npos)
+        << out.str();
+
+    std::ostringstream out2;
+    EXPECT_THROW(run_scenario(parse_scenario("module Tolvane\ngauge Tolvanee\n", "s.scn"), out2, o), HostError);
+    EXPECT_THROW(run_scenario(parse_scenario("module Nowhere\n", "s.scn"), out2, o), HostError);
+    EXPECT_THROW(run_scenario(parse_scenario("click Tolvane 0\n", "s.scn"), out2, o), HostError);
+}
+
+}  // namespace
