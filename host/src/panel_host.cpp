@@ -13,7 +13,11 @@ PanelHost*    current_host = nullptr;
 PanelServices services_table = make_panel_services();
 }  // namespace
 
-PanelHost::PanelHost() : previous_(current_host) { current_host = this; }
+PanelHost::PanelHost() : previous_(current_host)
+{
+    current_host = this;
+    install_host_systems(*this);
+}
 
 PanelHost::~PanelHost()
 {
@@ -90,6 +94,8 @@ Gauge* PanelHost::gauge_with_root(const ElementHeader* root)
 void PanelHost::frame(double dt)
 {
     sim_.advance(dt);
+    for (auto& hook : frame_hooks_)
+        hook(*this, dt);
     for (auto& g : gauges_)
         if (g->connected())
             g->update();

@@ -156,8 +156,9 @@ TEST(TolvaneRoutines, ForwardTheBackgroundAndReturnTheHostsResult)
     std::vector<std::string> order;
     for (const Recorded& r : recorded) {
         order.push_back(r.service);
-        if (r.element != nullptr)
+        if (r.element != nullptr) {
             EXPECT_EQ(r.element, bg) << r.service << " was not handed the background";
+        }
     }
     EXPECT_EQ(order, (std::vector<std::string>{"query", "install", "initialize", "lookup", "generate", "plot", "kill"}));
     EXPECT_EQ(recorded[1].arg, HostWord{0xBEEF});

@@ -292,9 +292,13 @@ int generate(const ModuleArt& m, const fs::path& out_dir)
         ++n;
     }
     blobs << "\t.section .note.GNU-stack,\"\",@progbits\n";
+    if (n == 0)   // the resource compiler refuses a script without resources
+        rc << "// no resources yet\n1 RCDATA { 0 }\n";
+    if (entries.empty())   // an array needs at least one entry; the count below stays 0
+        entries = "    {nullptr, 0, 0, nullptr, nullptr},\n";
     table << "\nstatic const NativeResource entries[] = {\n" << entries << "};\n\n"
           << "extern \"C\" __attribute__((visibility(\"default\"))) const NativeResourceTable NativeResources = {\n"
-          << "    sizeof entries / sizeof entries[0], entries};\n";
+          << "    " << n << ", entries};\n";
     if (!rc || !blobs || !table)
         throw std::runtime_error("cannot write the resource lists in " + dir.string());
     return n;

@@ -35,8 +35,11 @@ public:
     const std::vector<std::unique_ptr<Gauge>>& gauges() const { return gauges_; }
     void remove_gauge(Gauge& gauge);
 
-    // One frame of every connected gauge; the simulator clock moves on by dt first.
+    // One frame of every connected gauge; the simulator clock moves on by dt first, then the
+    // host's own systems (frame hooks) run, then the gauges.
     void frame(double dt);
+    using FrameHook = std::function<void(PanelHost&, double dt)>;
+    void add_frame_hook(FrameHook hook) { frame_hooks_.push_back(std::move(hook)); }
 
     // A line of the host's trace: events, window changes, life-cycle steps.
     using TraceSink = std::function<void(const std::string&)>;
@@ -65,7 +68,12 @@ private:
     Gauge*                               active_ = nullptr;
     std::string                          deferred_error_;
     PanelHost*                           previous_ = nullptr;
+    std::vector<FrameHook>               frame_hooks_;
 };
+
+// The host's aircraft systems: reactions to key events and per-frame behaviour, installed into
+// every new host.
+void install_host_systems(PanelHost& host);
 
 // Formats numbers the same way in every build (shortest round-trip form).
 std::string format_number(double value);

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The main job: installs what is missing, builds both builds, puts the .gau modules into dist/ and
+# runs the demonstration on gauge-host (its trace on stdout, its pictures in dist/demo/).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+jobs=$(nproc)
+
+echo "== native build"
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+
+echo "== win32 build (the .gau modules)"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 -j "$jobs"
+
+mkdir -p dist
+for module in Tolvane Norvak_Instr Stelvar_Instr; do
+  if [ -f "build/win32/modules/$module.gau" ]; then
+    cp "build/win32/modules/$module.gau" dist/
+    echo "dist/$module.gau: $(file -b "dist/$module.gau")"
+  fi
+done
+
+echo "== demonstration"
+build/native/bin/gauge-host demo --out dist/demo
+echo "pictures: $(ls dist/demo/*.png | tr '\n' ' ')"

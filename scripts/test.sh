@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native, native under ASan/UBSan, and the real .gau
+# modules under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+jobs=$(nproc)
+
+for preset in native asan win32; do
+  echo "== $preset: build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  echo "== $preset: tests"
+  ctest --preset "$preset" -j "$jobs"
+done
+echo "== all tests passed"
