@@ -16,7 +16,8 @@ function(add_gauge_module name)
     target_link_libraries(${name}_art PRIVATE artgen gauge_frame ${M_LIBS})
     add_custom_command(
       OUTPUT ${art_dir}/resources_blobs.S ${art_dir}/resources_table.cpp ${art_dir}/resources.rc
-      COMMAND ${name}_art ${art_dir}
+      COMMAND ${CMAKE_COMMAND} -E env LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp
+              $<TARGET_FILE:${name}_art> ${art_dir}
       DEPENDS ${name}_art
       COMMENT "Drawing the art of ${name}")
     add_custom_target(${name}_artwork DEPENDS ${art_dir}/resources.rc)

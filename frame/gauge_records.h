@@ -1,8 +1,9 @@
 // The records a gauge module shares with the panel host.
 //
-// Every record is little-endian and packed to 4 bytes. In the 32-bit build the layout is byte-exact
-// (checked below with static_assert); in the native 64-bit build pointers are simply wider and the
-// host reads the records through these same declarations.
+// Every record is little-endian. In the 32-bit build the records are packed to 4 bytes and the
+// layout is byte-exact (checked below with static_assert); in the native 64-bit build pointers are
+// simply wider, fields keep their natural alignment, and the host reads the records through these
+// same declarations.
 #pragma once
 
 #include <cstddef>
@@ -22,7 +23,9 @@ struct GaugeHeader;
 struct ElementHeader;
 struct ModuleVar;
 
+#if defined(_WIN32)
 #pragma pack(push, 4)
+#endif
 
 // ---------------------------------------------------------------------------------------------
 // Variables
@@ -400,7 +403,9 @@ struct PanelServices {
     void*                      slots_118[8];
 };
 
+#if defined(_WIN32)
 #pragma pack(pop)
+#endif
 
 // ---------------------------------------------------------------------------------------------
 // Byte-exact layout of the 32-bit build
