@@ -61,10 +61,23 @@ NeedleAim aim_needle(const NonlinearityEntry* table, uint32_t count, double pivo
         return aim_at(table[0]);
     const bool increasing = table[count - 1].value >= table[0].value;
     auto       before     = [&](double a, double b) { return increasing ? a <= b : a >= b; };
+    // Beyond an end the needle keeps turning at the rate of the end segment, so a two-entry table
+    // makes a needle of many turns (clock and altimeter hands). Two entries on one point make a
+    // stop that holds the needle there.
+    auto beyond = [&](const NonlinearityEntry& end, const NonlinearityEntry& inner) {
+        const double a_end   = std::atan2(end.y - pivot_y, end.x - pivot_x);
+        const double a_inner = std::atan2(inner.y - pivot_y, inner.x - pivot_x);
+        if (end.value == inner.value || (end.x == inner.x && end.y == inner.y))
+            return aim_at(end);
+        const double rate  = normalise_angle(a_end - a_inner) / (end.value - inner.value);
+        const double angle = a_end + (value - end.value) * rate;
+        const double r     = std::hypot(end.x - pivot_x, end.y - pivot_y);
+        return NeedleAim{pivot_x + r * std::cos(angle), pivot_y + r * std::sin(angle), normalise_angle(angle)};
+    };
     if (before(value, table[0].value))
-        return aim_at(table[0]);
+        return value == table[0].value ? aim_at(table[0]) : beyond(table[0], table[1]);
     if (before(table[count - 1].value, value))
-        return aim_at(table[count - 1]);
+        return value == table[count - 1].value ? aim_at(table[count - 1]) : beyond(table[count - 1], table[count - 2]);
     for (uint32_t i = 0; i + 1 < count; ++i) {
         const NonlinearityEntry& a = table[i];
         const NonlinearityEntry& b = table[i + 1];
@@ -95,6 +108,8 @@ Gauge::~Gauge()
     for (ElementState& s : elements_)
         if (s.kind() == ElementKind::string)
             reinterpret_cast<String*>(s.element)->text = nullptr;
+    if (version() == gauge_header_version_800 && entry_.header->parameters == parameters_.c_str())
+        entry_.header->parameters = nullptr;
 }
 
 ElementState* Gauge::state_of(const ElementHeader* element)
@@ -247,6 +262,8 @@ void Gauge::remove()
         return;
     if (version() == gauge_header_version_800) {
         call_gauge_callback(service_pre_kill, 0);
+        // The text belongs to this gauge; the shared record must not keep pointing at it.
+        entry_.header->parameters = nullptr;
     } else {
         Active active(host_, this);
         as_610(entry_.header)->kill();

@@ -84,16 +84,13 @@ void draw_string(cairo_t* cr, const ElementState& s)
 
 }  // namespace
 
-void render_png(Gauge& gauge, const std::string& path, double scale)
+namespace {
+
+// Draws the gauge's elements into cr, in background pixels.
+void draw_gauge(cairo_t* cr, Gauge& gauge)
 {
     if (gauge.elements().empty())
         throw HostError("gauge '" + gauge.label() + "' has no installed elements to draw");
-    int w = static_cast<int>(std::lround(gauge.width() * scale));
-    int h = static_cast<int>(std::lround(gauge.height() * scale));
-    SurfacePtr target(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(w, 1), std::max(h, 1)),
-                      cairo_surface_destroy);
-    cairo_t* cr = cairo_create(target.get());
-    cairo_scale(cr, scale, scale);
     for (const ElementState& s : gauge.elements()) {
         const ElementHeader* e = s.element;
         if (s.hidden)
@@ -164,9 +161,70 @@ void render_png(Gauge& gauge, const std::string& path, double scale)
         }
         cairo_restore(cr);
     }
-    cairo_destroy(cr);
-    if (cairo_surface_write_to_png(target.get(), path.c_str()) != CAIRO_STATUS_SUCCESS)
+}
+
+void write_png(cairo_surface_t* surface, const std::string& path)
+{
+    if (cairo_surface_write_to_png(surface, path.c_str()) != CAIRO_STATUS_SUCCESS)
         throw HostError("cannot write picture '" + path + "'");
+}
+
+}  // namespace
+
+void render_png(Gauge& gauge, const std::string& path, double scale)
+{
+    int w = static_cast<int>(std::lround(gauge.width() * scale));
+    int h = static_cast<int>(std::lround(gauge.height() * scale));
+    SurfacePtr target(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(w, 1), std::max(h, 1)),
+                      cairo_surface_destroy);
+    cairo_t* cr = cairo_create(target.get());
+    cairo_scale(cr, scale, scale);
+    try {
+        draw_gauge(cr, gauge);
+    } catch (...) {
+        cairo_destroy(cr);
+        throw;
+    }
+    cairo_destroy(cr);
+    write_png(target.get(), path);
+}
+
+void render_panel_png(const std::vector<Placement>& gauges, int width, int height, const std::string& path,
+                      double scale)
+{
+    if (width <= 0 || height <= 0) {
+        for (const Placement& p : gauges) {
+            width  = std::max(width, p.x + p.width);
+            height = std::max(height, p.y + p.height);
+        }
+    }
+    width  = std::clamp(width, 1, 8192);
+    height = std::clamp(height, 1, 8192);
+    SurfacePtr target(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width * scale),
+                                                 static_cast<int>(height * scale)),
+                      cairo_surface_destroy);
+    cairo_t* cr = cairo_create(target.get());
+    cairo_scale(cr, scale, scale);
+    cairo_set_source_rgb(cr, 0.12, 0.13, 0.14);
+    cairo_paint(cr);
+    try {
+        for (const Placement& p : gauges) {
+            if (p.gauge->width() <= 0 || p.gauge->height() <= 0)
+                continue;
+            cairo_save(cr);
+            cairo_translate(cr, p.x, p.y);
+            cairo_scale(cr, double(p.width) / p.gauge->width(), double(p.height) / p.gauge->height());
+            cairo_rectangle(cr, 0, 0, p.gauge->width(), p.gauge->height());
+            cairo_clip(cr);
+            draw_gauge(cr, *p.gauge);
+            cairo_restore(cr);
+        }
+    } catch (...) {
+        cairo_destroy(cr);
+        throw;
+    }
+    cairo_destroy(cr);
+    write_png(target.get(), path);
 }
 
 }  // namespace host

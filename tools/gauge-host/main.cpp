@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/panel_config.h"
 #include "host/panel_host.h"
 #include "host/scenario.h"
 #if defined(GAUGE_HOST_RENDER)
@@ -46,6 +47,7 @@ int usage()
         "usage:\n"
         "  gauge-host list MODULE\n"
         "  gauge-host render MODULE GAUGE [--set TOKEN=VALUE]... [--param TEXT] [--frames N] [--scale S] -o FILE.png\n"
+        "  gauge-host panel PANEL.CFG [WINDOW] [--set TOKEN=VALUE]... [--frames N] [--scale S] -o FILE.png\n"
         "  gauge-host run SCENARIO [--out DIR]\n"
         "  gauge-host demo [--out DIR]\n"
         "options:\n"
@@ -156,6 +158,91 @@ int render(const std::vector<std::string>& args, const std::string& module_dir)
 #endif
 }
 
+// Draws one panel window, or every window (FILE_<Window>.png) when none is named.
+int panel(const std::vector<std::string>& args, const std::string& module_dir)
+{
+#if defined(GAUGE_HOST_RENDER)
+    if (args.empty())
+        return usage();
+    std::string cfg_path = args[0], window, out;
+    std::vector<std::pair<uint32_t, double>> sets;
+    int    frames = 1;
+    double scale  = 1.0;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& a    = args[i];
+        auto               next = [&]() -> const std::string& {
+            if (i + 1 >= args.size())
+                throw HostError("option " + a + " needs a value");
+            return args[++i];
+        };
+        if (a == "-o")
+            out = next();
+        else if (a == "--frames")
+            frames = static_cast<int>(parse_value(next()));
+        else if (a == "--scale")
+            scale = parse_value(next());
+        else if (a == "--set") {
+            const std::string& kv = next();
+            auto               eq = kv.find('=');
+            if (eq == std::string::npos)
+                throw HostError("--set expects TOKEN=VALUE, not '" + kv + "'");
+            sets.emplace_back(parse_token(kv.substr(0, eq)), parse_value(kv.substr(eq + 1)));
+        } else if (a.rfind("-", 0) != 0 && window.empty())
+            window = a;
+        else
+            throw HostError("unknown option '" + a + "'");
+    }
+    if (out.empty())
+        throw HostError("panel needs -o FILE.png");
+    PanelConfig cfg = load_panel_config(cfg_path);
+    std::vector<const PanelWindow*> windows;
+    if (!window.empty()) {
+        const PanelWindow* w = cfg.find(window);
+        if (w == nullptr)
+            throw HostError("'" + cfg_path + "' has no panel window '" + window + "'");
+        windows.push_back(w);
+    } else {
+        for (const PanelWindow& w : cfg.windows)
+            windows.push_back(&w);
+    }
+    std::string cfg_name = cfg_path.substr(cfg_path.find_last_of("/\\") + 1);
+    for (const PanelWindow* w : windows) {
+        PanelHost              host;
+        std::vector<Placement> placed;
+        for (size_t i = 0; i < w->gauges.size(); ++i) {
+            const PanelGauge& pg = w->gauges[i];
+            try {
+                Module& m = host.load_module(module_path(pg.module, module_dir));
+                Gauge&  g = host.add_gauge(m, pg.gauge, pg.parameters, w->section + "." + std::to_string(i));
+                g.connect();
+                int gw = pg.width > 0 ? pg.width : g.width();
+                int gh = pg.height > 0 ? pg.height : (g.width() > 0 ? gw * g.height() / g.width() : g.height());
+                placed.push_back(Placement{&g, pg.x, pg.y, gw, gh});
+            } catch (const HostError& e) {
+                throw HostError(cfg_name + ":" + std::to_string(pg.line) + ": " + e.what());
+            }
+        }
+        for (auto [t, v] : sets)
+            host.sim().set(t, v);
+        for (int i = 0; i < frames; ++i)
+            host.frame(1.0 / 18);
+        std::string file = out;
+        if (window.empty() && windows.size() > 1) {
+            auto dot = out.rfind(".png");
+            file     = (dot == std::string::npos ? out : out.substr(0, dot)) + "_" + w->section + ".png";
+        }
+        render_panel_png(placed, w->width, w->height, file, scale);
+        std::printf("%s \"%s\": %zu gauge(s) -> %s\n", w->section.c_str(), w->title.c_str(), placed.size(),
+                    file.c_str());
+    }
+    return 0;
+#else
+    (void)args;
+    (void)module_dir;
+    throw HostError("pictures are drawn by the native build only");
+#endif
+}
+
 int run(const Scenario& s, const std::string& module_dir, const std::string& out_dir)
 {
     ScenarioOptions o;
@@ -190,6 +277,8 @@ int main(int argc, char** argv)
             return list(module_path(args[1], module_dir));
         if (cmd == "render")
             return render({args.begin() + 1, args.end()}, module_dir);
+        if (cmd == "panel")
+            return panel({args.begin() + 1, args.end()}, module_dir);
         if (cmd == "run" && args.size() == 2)
             return run(load_scenario(args[1]), module_dir, out_dir);
         if (cmd == "demo" && args.size() == 1)
