@@ -1,6 +1,25 @@
 // The Norvak_Instr module: its gauge table, in the order the host expects. Gauges not yet on this
 // panel are left out; the table ends at the first null pointer.
+#include "common/panel_buttons.h"
 #include "frame/module.h"
+
+// The gauges both aircraft carry.
+extern GaugeHeader shut_down_header, registration_header;
+extern PanelButton kneeboard_toggle_button, atc_toggle_button, map_toggle_button, invisible_toggle_button,
+    fuel_toggle_button, close_subpanel_button, radios_toggle_button, show_yoke_button, landing_view_toggle_button,
+    nav_instruments_toggle_button, gps_toggle_button, throttle_toggle_button, overhead_toggle_button,
+    compass_toggle_button, electricity_toggle_button, gear_toggle_button, starter_toggle_button,
+    bombardier_view_toggle_button, drop_water_toggle_button;
+
+// The airframe and engine gauges.
+extern GaugeHeader engine_on_header, airspeed_header, vertical_speed_header, turn_coordinator_header,
+    altimeter_header, manifold_pressure_header, tachometer_header, cylinder_head_temp_header,
+    propeller_torque_header, oil_pressure_header, fuel_qty_left_main_header, fuel_qty_right_main_header,
+    fuel_pressure_header, carburetor_temp_header, oil_temperature_header, clock_header, flaps_position_header,
+    hydraulic_pressure_header, gear_lever_header, outer_marker_light_header, middle_marker_light_header,
+    inner_marker_light_header, gear_lamp_front_header, gear_lamp_left_header, gear_lamp_right_header,
+    fuel_flow_header, oil_quantity_header, cowl_flaps_position_header, nav_gps_switch_header,
+    water_qty_left_header, water_qty_right_header, water_doors_switch_header, water_system_header;
 
 extern "C" {
 MODULE_EXPORT LinkageRecord<64> Linkage = {
@@ -11,6 +30,60 @@ MODULE_EXPORT LinkageRecord<64> Linkage = {
     .status         = 0,
     .module_version = 0x900,
     .gauges         = {
+        &shut_down_header,
+        &registration_header,
+        &engine_on_header,
+        &kneeboard_toggle_button.header,
+        &atc_toggle_button.header,
+        &map_toggle_button.header,
+        &invisible_toggle_button.header,
+        &fuel_toggle_button.header,
+        &close_subpanel_button.header,
+        &radios_toggle_button.header,
+        &show_yoke_button.header,
+        &landing_view_toggle_button.header,
+        &nav_instruments_toggle_button.header,
+        &gps_toggle_button.header,
+        &throttle_toggle_button.header,
+        &overhead_toggle_button.header,
+        &compass_toggle_button.header,
+        &electricity_toggle_button.header,
+        &gear_toggle_button.header,
+        &starter_toggle_button.header,
+        &bombardier_view_toggle_button.header,
+        &drop_water_toggle_button.header,
+        &airspeed_header,
+        &vertical_speed_header,
+        &turn_coordinator_header,
+        &altimeter_header,
+        &manifold_pressure_header,
+        &tachometer_header,
+        &cylinder_head_temp_header,
+        &propeller_torque_header,
+        &oil_pressure_header,
+        &fuel_qty_left_main_header,
+        &fuel_qty_right_main_header,
+        &fuel_pressure_header,
+        &carburetor_temp_header,
+        &oil_temperature_header,
+        &fuel_flow_header,
+        &oil_quantity_header,
+        &clock_header,
+        &flaps_position_header,
+        &hydraulic_pressure_header,
+        &cowl_flaps_position_header,
+        &nav_gps_switch_header,
+        &gear_lever_header,
+        &outer_marker_light_header,
+        &middle_marker_light_header,
+        &inner_marker_light_header,
+        &gear_lamp_front_header,
+        &gear_lamp_left_header,
+        &gear_lamp_right_header,
+        &water_qty_left_header,
+        &water_qty_right_header,
+        &water_doors_switch_header,
+        &water_system_header,
         nullptr,
     },
 };

@@ -22,6 +22,8 @@ for module in Tolvane Norvak_Instr Stelvar_Instr; do
   fi
 done
 
-echo "== demonstration"
+echo "== demonstration: the embedded default"
 build/native/bin/gauge-host demo --out dist/demo
-echo "pictures: $(ls dist/demo/*.png | tr '\n' ' ')"
+echo "== the stall lamp"
+build/native/bin/gauge-host run scenarios/stall_lamp.scn --out dist/demo
+echo "pictures in dist/demo: $(cd dist/demo && ls *.png | tr '\n' ' ')"

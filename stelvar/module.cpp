@@ -1,6 +1,14 @@
 // The Stelvar_Instr module: its gauge table, in the order the host expects. Gauges not yet on this
 // panel are left out; the table ends at the first null pointer.
+#include "common/panel_buttons.h"
 #include "frame/module.h"
+
+// The gauges both aircraft carry.
+extern GaugeHeader shut_down_header, registration_header;
+extern PanelButton map_toggle_button, kneeboard_toggle_button, atc_toggle_button, invisible_toggle_button,
+    radios_toggle_button, gps_toggle_button, electricity_toggle_button, throttle_toggle_button,
+    close_subpanel_button, landing_view_toggle_button, clock_toggle_button, compass_toggle_button,
+    lights_toggle_button;
 
 extern "C" {
 MODULE_EXPORT LinkageRecord<29> Linkage = {
@@ -11,6 +19,21 @@ MODULE_EXPORT LinkageRecord<29> Linkage = {
     .status         = 0,
     .module_version = 0x900,
     .gauges         = {
+        &registration_header,
+        &shut_down_header,
+        &map_toggle_button.header,
+        &kneeboard_toggle_button.header,
+        &atc_toggle_button.header,
+        &invisible_toggle_button.header,
+        &radios_toggle_button.header,
+        &gps_toggle_button.header,
+        &electricity_toggle_button.header,
+        &throttle_toggle_button.header,
+        &close_subpanel_button.header,
+        &landing_view_toggle_button.header,
+        &clock_toggle_button.header,
+        &compass_toggle_button.header,
+        &lights_toggle_button.header,
         nullptr,
     },
 };

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "host/environment.h"
 #if defined(GAUGE_HOST_RENDER)
 #include "host/render.h"
 #endif
@@ -138,6 +139,18 @@ std::string check(const std::vector<std::string>& w)
             return "'picture' expects LABEL FILE [scale S]";
         return "";
     }
+    // The external interface window
+    if (c == "ext") {
+        if (n == 1 && (w[1] == "present" || w[1] == "silent" || w[1] == "absent"))
+            return "";
+        if (n == 2 && (w[1] == "version" || w[1] == "receiver") && is_token(w[2]))
+            return w[1] == "version" && parse_token(w[2]) > 0xFFFF ? "'ext version' takes a number up to 65535" : "";
+        if (n == 3 && w[1] == "set" && is_token(w[2]) && is_token(w[3]))
+            return "";
+        return "'ext' takes present|silent|absent, version N, receiver V or set OFFSET VALUE";
+    }
+    if (c == "expect" && n >= 1 && w[1] == "ext")
+        return n == 3 && is_token(w[2]) && is_token(w[3]) ? "" : "'expect ext' takes OFFSET VALUE";
     if (c == "expect") {
         if (n < 1)
             return "'expect' needs what to expect";
@@ -314,7 +327,37 @@ private:
             emit("gauge " + w[1] + " removed");
         } else if (c == "expect") {
             expect(w);
+        } else if (c == "ext") {
+            external_interface(w);
         }
+    }
+
+    void external_interface(const std::vector<std::string>& w)
+    {
+        Environment& env = environment_of(host_);
+        if (w[1] == "present" || w[1] == "silent" || w[1] == "absent") {
+            env.set_ext_mode(w[1] == "present" ? ExtMode::present : w[1] == "silent" ? ExtMode::silent : ExtMode::absent);
+            emit("external interface " + w[1]);
+        } else if (w[1] == "version") {
+            env.set_host_version(static_cast<uint16_t>(parse_token(w[2])));
+            emit("external interface host version " + std::to_string(parse_token(w[2])));
+        } else if (w[1] == "receiver") {
+            env.set_receiver_version(parse_token(w[2]));
+            emit("external interface receiver version " + hex(parse_token(w[2])));
+        } else {
+            env.poke(parse_token(w[2]), parse_token(w[3]));
+            emit("external interface " + hex(parse_token(w[2])) + " = " + std::to_string(parse_token(w[3])));
+        }
+    }
+
+    void expect_external(const std::vector<std::string>& w)
+    {
+        const uint32_t offset = parse_token(w[2]), want = parse_token(w[3]);
+        const uint32_t got    = environment_of(host_).peek(offset);
+        if (got == want)
+            emit("ok external interface " + hex(offset) + " = " + std::to_string(got));
+        else
+            fail("external interface " + hex(offset) + " is " + std::to_string(got) + ", expected " + std::to_string(want));
     }
 
     void show(Gauge& g)
@@ -342,6 +385,8 @@ private:
     void expect(const std::vector<std::string>& w)
     {
         const std::string& what = w[1];
+        if (what == "ext")
+            return expect_external(w);
         if (what == "token") {
             uint32_t t    = parse_token(w[2]);
             double   want = parse_value(w[3]);

@@ -1,12 +1,17 @@
 // Installs the host's aircraft systems into a new panel host. Each system lives in its own file
 // and adds its event handlers and frame hooks here.
+#include "host/environment.h"
 #include "host/panel_host.h"
+#include "panel_events.h"
+#include "water_bomber_systems.h"
 
 namespace host {
 
 void install_host_systems(PanelHost& host)
 {
-    (void)host;
+    install_panel_events(host);
+    install_environment(host);
+    install_water_bomber_systems(host);   // after the environment: its timeline sees fresh tank levels
 }
 
 }  // namespace host

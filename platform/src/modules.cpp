@@ -48,6 +48,17 @@ bool name_matches(const NativeResource& r, LPCSTR name)
 
 void platform_set_last_error(DWORD error) { last_error = error; }
 
+HMODULE platform_executable_module()
+{
+    static LoadedModule executable;
+    return reinterpret_cast<HMODULE>(&executable);
+}
+
+const char* platform_module_path(HMODULE module)
+{
+    return module == nullptr || module == platform_executable_module() ? nullptr : as_module(module)->path.c_str();
+}
+
 extern "C" {
 
 DWORD WINAPI GetLastError() { return last_error; }

@@ -17,7 +17,7 @@ namespace {
 
 double degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
 
-TEST(NeedleTable, InterpolatesAngleBetweenPointsAndClampsOutside)
+TEST(NeedleTable, InterpolatesAngleBetweenPointsAndTurnsOnBeyondTheEnds)
 {
     // Pivot at 100,100; 0 points left, 50 up, 100 right.
     NonlinearityEntry t[] = {{20, 100, 0.0, 0}, {100, 20, 50.0, 0}, {180, 100, 100.0, 0}};
@@ -25,8 +25,15 @@ TEST(NeedleTable, InterpolatesAngleBetweenPointsAndClampsOutside)
     EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, 50.0).angle), -90.0, 1e-9);
     EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, 75.0).angle), -45.0, 1e-9);
     EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, 25.0).angle), -135.0, 1e-9);
-    EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, -20.0).angle), 180.0, 1e-9);
-    EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, 500.0).angle), 0.0, 1e-9);
+    // Beyond the ends at the end segments' rate: 90 degrees per 50.
+    EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, -20.0).angle), 144.0, 1e-9);
+    EXPECT_NEAR(degrees(aim_needle(t, 3, 100, 100, 150.0).angle), 90.0, 1e-9);
+
+    // A two-entry half turn per 500 makes a hand of many turns: 1250 is a quarter past the top.
+    NonlinearityEntry hand[] = {{100, 50, 0.0, 0}, {100, 150, 500.0, 0}};
+    EXPECT_NEAR(degrees(aim_needle(hand, 2, 100, 100, 1250.0).angle), 0.0, 1e-9);
+    EXPECT_NEAR(degrees(aim_needle(hand, 2, 100, 100, 1000.0).angle), -90.0, 1e-9);
+    EXPECT_NEAR(aim_needle(hand, 2, 100, 100, 1000.0).y, 50.0, 1e-9);
     NeedleAim mid = aim_needle(t, 3, 100, 100, 75.0);
     EXPECT_NEAR(std::hypot(mid.x - 100, mid.y - 100), 80.0, 1e-9);
 }
@@ -37,13 +44,14 @@ TEST(NeedleTable, DecreasingTablesAndDeadBands)
     NonlinearityEntry dec[] = {{20, 100, 300.0, 0}, {100, 20, 150.0, 0}, {180, 100, 0.0, 0}};
     EXPECT_NEAR(degrees(aim_needle(dec, 3, 100, 100, 300.0).angle), 180.0, 1e-9);
     EXPECT_NEAR(degrees(aim_needle(dec, 3, 100, 100, 75.0).angle), -45.0, 1e-9);
-    EXPECT_NEAR(degrees(aim_needle(dec, 3, 100, 100, 400.0).angle), 180.0, 1e-9);
-    EXPECT_NEAR(degrees(aim_needle(dec, 3, 100, 100, -5.0).angle), 0.0, 1e-9);
+    EXPECT_NEAR(degrees(aim_needle(dec, 3, 100, 100, 400.0).angle), 120.0, 1e-9);   // 90 degrees per 150 on
+    EXPECT_NEAR(degrees(aim_needle(dec, 3, 100, 100, -5.0).angle), 3.0, 1e-9);
 
     // Dead band: the needle rests on one point for every value from -1 to 0.
     NonlinearityEntry band[] = {{153, 32, -1.0, 0}, {153, 32, 0.0, 0}, {200, 100, 40.0, 0}};
     double rest = aim_needle(band, 3, 100, 100, -1.0).angle;
     EXPECT_DOUBLE_EQ(aim_needle(band, 3, 100, 100, -0.5).angle, rest);
+    EXPECT_DOUBLE_EQ(aim_needle(band, 3, 100, 100, -50.0).angle, rest);   // a stop also holds beyond the end
     EXPECT_DOUBLE_EQ(aim_needle(band, 3, 100, 100, 0.0).angle, rest);
     EXPECT_NE(aim_needle(band, 3, 100, 100, 20.0).angle, rest);
 }

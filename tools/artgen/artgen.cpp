@@ -116,9 +116,12 @@ void plan_gauge(const ModuleArt& m, GaugeHeader* g, std::map<uint32_t, Planned>&
     for (ElementHeader* e : elements) {
         if (e->kind == ElementKind::string)
             continue;
-        const BitmapHint* bh     = bitmap_hint(m, e->bitmap_id);
-        uint32_t          frames = frames_of(g, e);
+        uint32_t frames = frames_of(g, e);
         for (uint32_t f = 0; f < frames; ++f) {
+            // A frame may have a hint of its own; otherwise the icon's first id speaks for all.
+            const BitmapHint* bh = bitmap_hint(m, e->bitmap_id + f);
+            if (bh == nullptr)
+                bh = bitmap_hint(m, e->bitmap_id);
             DrawSpec s;
             s.frame  = static_cast<int>(f);
             s.frames = static_cast<int>(frames);
@@ -137,15 +140,28 @@ void plan_gauge(const ModuleArt& m, GaugeHeader* g, std::map<uint32_t, Planned>&
                 if (first_needle) {
                     s.pivot_x = first_needle->head.x;
                     s.pivot_y = first_needle->head.y;
-                    double scale = gh ? gh->label_scale : 1.0;
-                    for (uint32_t i = 0; i < first_needle->table_count; ++i) {
-                        const NonlinearityEntry& t = first_needle->table[i];
-                        bool repeat = i > 0 && first_needle->table[i - 1].x == t.x && first_needle->table[i - 1].y == t.y;
-                        if (repeat)
+                    double scale  = gh ? gh->label_scale : 1.0;
+                    double offset = gh ? gh->label_offset : 0.0;
+                    const NonlinearityEntry* t = first_needle->table;
+                    const uint32_t           n = first_needle->table_count;
+                    auto same = [&](uint32_t a, uint32_t b) { return t[a].x == t[b].x && t[a].y == t[b].y; };
+                    for (uint32_t i = 0; i < n; ++i) {
+                        // A stop (two entries on one point) is labelled with its inner value: the
+                        // later entry at the start of the table, the earlier one elsewhere.
+                        bool at_start = i + 1 < n && same(i, i + 1) && i == 0;
+                        if (at_start || (i > 0 && same(i - 1, i) && i - 1 != 0))
                             continue;
-                        s.ticks.push_back({double(t.x), double(t.y), label_for(t.value * scale)});
+                        std::string label = scale == 0 ? "" : label_for((t[i].value + offset) * scale);
+                        s.ticks.push_back({double(t[i].x), double(t[i].y), label});
                     }
                 }
+                if (gh && gh->ring) {
+                    s.ring     = gh->ring;
+                    s.ring_top = gh->ring_top;
+                    s.ticks.clear();
+                }
+                if (gh && gh->centre_x)
+                    s.pivot_x = gh->centre_x, s.pivot_y = gh->centre_y;
             } else if (e->kind == ElementKind::needle) {
                 auto*  n   = reinterpret_cast<Needle*>(e);
                 double len = 0;

@@ -37,8 +37,12 @@ struct GaugeHint {
     const char* gauge;           // gauge name
     const char* title = nullptr; // written on the face
     const char* unit = nullptr;  // written under the title on dials
-    double      label_scale = 1; // dial labels show value × label_scale
+    double      label_scale = 1; // dial labels show (value + label_offset) × label_scale; 0: no labels
+    double      label_offset = 0;
     int         width = 0, height = 0;   // background size; 0 fits every element and rectangle
+    int         ring = 0;        // a clock-like face instead: ring divisions numbered clockwise from the top
+    int         ring_top = 0;    // the number at the top of the ring (12 on a clock, 0 on an altimeter)
+    int         centre_x = 0, centre_y = 0;   // the face's centre; 0 puts it at the first needle's pivot
 };
 
 struct WaveHint {

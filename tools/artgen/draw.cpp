@@ -115,6 +115,20 @@ void draw_dial(cairo_t* cr, const DrawSpec& s)
             centred_text(cr, t.label, cx + rl * std::cos(a), cy + rl * std::sin(a), std::clamp(r / 9, 7.0, 13.0));
         }
     }
+    // A ring: numbered divisions clockwise from the top, with four minor marks between them.
+    for (int i = 0; s.ring > 0 && i < s.ring * 5; ++i) {
+        double a     = -pi / 2 + 2 * pi * i / (s.ring * 5);
+        bool   major = i % 5 == 0;
+        cairo_set_line_width(cr, major ? 2.5 : 1.2);
+        cairo_move_to(cr, cx + (r - (major ? 14 : 9)) * std::cos(a), cy + (r - (major ? 14 : 9)) * std::sin(a));
+        cairo_line_to(cr, cx + (r - 4) * std::cos(a), cy + (r - 4) * std::sin(a));
+        cairo_stroke(cr);
+        if (major) {
+            int n = i / 5 == 0 ? s.ring_top : i / 5;
+            centred_text(cr, std::to_string(n), cx + (r - 28) * std::cos(a), cy + (r - 28) * std::sin(a),
+                         std::clamp(r / 7, 8.0, 18.0));
+        }
+    }
     rgb(cr, 0xD8D8D0);
     centred_text(cr, s.text, cx, cy - r * 0.3, std::clamp(r / 9, 7.0, 12.0));
     centred_text(cr, s.unit, cx, cy + r * 0.35, std::clamp(r / 11, 6.0, 10.0), false);

@@ -27,6 +27,7 @@ struct DrawSpec {
     // dials
     double               pivot_x = 0, pivot_y = 0;
     std::vector<DialTick> ticks;
+    int                   ring = 0, ring_top = 0;   // evenly numbered ring instead of table ticks
     // needles: pivot inside the needle bitmap
     int needle_pivot_x = 0, needle_pivot_y = 0;
 };

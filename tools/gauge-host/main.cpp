@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "demo_scenario.h"
 #include "host/panel_config.h"
 #include "host/panel_host.h"
 #include "host/scenario.h"
@@ -19,27 +20,6 @@ using namespace host;
 
 namespace {
 
-// The demonstration run when no scenario is named: the stall lamp through a stall.
-const char* const demo_scenario = R"(# The Tolvane stall lamp through an approach to a stall.
-module Tolvane
-gauge Tolvane
-show Tolvane
-set 0x43 0
-frames 18
-expect element Tolvane 1 hidden
-picture Tolvane tolvane-normal.png scale 2
-set 0x43 1
-frames 1
-expect element Tolvane 1 shown
-expect element Tolvane 1 frame 0
-picture Tolvane tolvane-stall.png scale 2
-show Tolvane
-run 2
-set 0x43 0
-frames 1
-expect element Tolvane 1 hidden
-remove Tolvane
-)";
 
 int usage()
 {
@@ -282,7 +262,7 @@ int main(int argc, char** argv)
         if (cmd == "run" && args.size() == 2)
             return run(load_scenario(args[1]), module_dir, out_dir);
         if (cmd == "demo" && args.size() == 1)
-            return run(parse_scenario(demo_scenario, "demo", "."), module_dir, out_dir.empty() ? "." : out_dir);
+            return run(parse_scenario(demo_scenario, demo_scenario_name, "."), module_dir, out_dir.empty() ? "." : out_dir);
         return usage();
     } catch (const HostError& e) {
         std::fprintf(stderr, "gauge-host: %s\n", e.what());

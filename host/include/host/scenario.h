@@ -18,6 +18,10 @@
 //   expect event ID [VALUE]          an event sent since the last expected one
 //   expect window ID open|closed
 //   expect tooltip LABEL X Y "TEXT"
+//   ext present|silent|absent        the external interface window answers, replies 0, or is gone
+//   ext version N | ext receiver V   the host version number it reports, its receiver version word
+//   ext set OFFSET VALUE             a 32-bit word of its data space
+//   expect ext OFFSET VALUE
 #pragma once
 
 #include <functional>

@@ -1,0 +1,58 @@
+// NAV_GPS_Switch: selects whether the navigation indicators follow NAV or GPS. The picture is the
+// host's selector value (token 0x350); a click asks the host to change it and clicks audibly.
+#include "frame/module.h"
+#include "sound/sound.h"
+
+extern GaugeHeader nav_gps_switch_header;
+
+static HMODULE             nav_gps_module = nullptr;
+static HWND                nav_gps_window = nullptr;
+static LPDIRECTSOUND       nav_gps_device = nullptr;
+static LPDIRECTSOUNDBUFFER nav_gps_buffer = nullptr;
+
+static void GAUGE_CALL nav_gps_callback(GaugeHeader*, int32_t service_id, HostWord extra)
+{
+    if (service_id == service_pre_install) {
+        nav_gps_module = reinterpret_cast<HMODULE>(extra);
+        nav_gps_window = find_host_window();
+        sound_create_device(nav_gps_window, &nav_gps_device);
+        sound_load_wave_resource(nav_gps_window, &nav_gps_device, &nav_gps_buffer, 30, nav_gps_module);
+    } else if (service_id == service_pre_kill) {
+        sound_release_buffer(&nav_gps_buffer);
+        sound_release_device(&nav_gps_device);
+    }
+}
+
+static int32_t GAUGE_CALL nav_gps_click(MouseClick*, uint32_t)
+{
+    trigger_key_event(0x10347, 0);
+    sound_play(&nav_gps_buffer, 0);
+    return 0;
+}
+
+static Icon selector = {
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 1480, .gauge = &nav_gps_switch_header, .image_flags = 0x3},
+    .source      = module_var(0x350),
+    .scale       = 1.0,
+    .frame_count = 2,
+};
+static ElementHeader* plate_next[] = {&selector.head, nullptr};
+
+static StaticImage plate = {
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 1470, .gauge = &nav_gps_switch_header,
+             .next = plate_next, .image_flags = 0x3},
+};
+static ElementHeader* elements[] = {&plate.head, nullptr};
+
+static MouseRect mouse[] = {
+    {.type = mouse_rect_parent, .cursor = CURSOR_NONE, .help_id = 0xAB4D},
+    {.type = mouse_rect_child, .x = 0, .y = 0, .width = 57, .height = 30, .cursor = CURSOR_HAND,
+     .mouse_flags = MOUSE_LEFTSINGLE, .action = {.callback = nav_gps_click}},
+    {.type = mouse_rect_end_parent},
+    {.type = mouse_rect_end},
+};
+
+GaugeHeader nav_gps_switch_header = {
+    .version = gauge_header_version_800, .name = "NAV_GPS_Switch", .elements = elements, .size_x_mm = 30,
+    .mouse_rects = mouse, .callback = nav_gps_callback,
+};

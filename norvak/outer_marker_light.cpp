@@ -1,0 +1,35 @@
+// Outer_Marker_Light: lit while the outer marker beacon is received and NAV1 is powered.
+#include "marker_lamp.h"
+
+extern GaugeHeader outer_marker_light_header;
+
+static double GAUGE_CALL outer_marker(ElementHeader* element) { return marker_lamp_frame(element, 1.0); }
+
+static FailureRecord lamp_failures[] = {{.key = 20, .action = 3}, {.key = 0}};
+
+static Icon lamp = {
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 2240, .gauge = &outer_marker_light_header,
+                    .failures = lamp_failures, .image_flags = 0x7},
+    .source      = module_var(0x162),
+    .scale       = 1.0,
+    .frame_count = 1,
+    .callback    = outer_marker,
+};
+static ElementHeader* plate_next[] = {&lamp.head, nullptr};
+
+static StaticImage plate = {
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 2230, .gauge = &outer_marker_light_header,
+             .next = plate_next, .image_flags = 0x3},
+};
+static ElementHeader* elements[] = {&plate.head, nullptr};
+
+static MouseRect mouse[] = {
+    {.type = mouse_rect_parent, .cursor = CURSOR_NONE, .help_id = 0xAB47},
+    {.type = mouse_rect_end_parent},
+    {.type = mouse_rect_end},
+};
+
+GaugeHeader outer_marker_light_header = {
+    .version = gauge_header_version_800, .name = "Outer_Marker_Light", .elements = elements, .size_x_mm = 40,
+    .mouse_rects = mouse,
+};

@@ -1,0 +1,63 @@
+// The full gauge tables of the two aircraft modules, in the order the host reads them, with each
+// gauge's width in millimetres. A module built so far carries a part of its table in this order.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frame/gauge_records.h"
+
+using GaugeTable = std::vector<std::pair<std::string, uint32_t>>;
+
+inline const GaugeTable norvak_table = {
+    {"Shut_Down", 30}, {"Registration", 150}, {"Engine_On", 30}, {"Kneeboard_Toggle", 19}, {"ATC_Toggle", 19},
+    {"Map_Toggle", 19}, {"Invisible_Toggle", 19}, {"Fuel_Toggle", 19}, {"Close_Subpanel", 19},
+    {"Radios_Toggle", 19}, {"Show_Yoke", 19}, {"Landing_View_Toggle", 19}, {"Nav_Instruments_Toggle", 19},
+    {"GPS_Toggle", 19}, {"Throttle_Toggle", 19}, {"Overhead_Toggle", 19}, {"Compass_Toggle", 19},
+    {"Electricity_Toggle", 19}, {"Gear_Toggle", 19}, {"Starter_Toggle", 19}, {"Bombardier_View_Toggle", 19},
+    {"Drop_Water_Toggle", 19}, {"Collins_COM1", 100}, {"Collins_COM2", 100}, {"Collins_NAV1", 100},
+    {"Collins_NAV2", 100}, {"Collins_ADF", 100}, {"Collins_ATC", 100}, {"Airspeed", 100}, {"Collins_RMI36", 100},
+    {"Collins_ADI84A", 100}, {"Vertical_Speed", 100}, {"Turn_Coordinator", 100}, {"Altimeter", 100},
+    {"Collins_DME42A", 100}, {"Collins_HSI70", 90}, {"Manifold_Pressure", 100}, {"Tachometer", 100},
+    {"Cylinder_Head_Temp", 100}, {"Propeller_Torque", 100}, {"Oil_Pressure", 100}, {"Fuel_Qty_Left_Main", 100},
+    {"Fuel_Qty_Right_Main", 100}, {"Fuel_Pressure", 100}, {"Carburetor_Temp", 100}, {"Oil_Temperature", 100},
+    {"Fuel_Flow", 100}, {"Oil_Quantity", 100}, {"Clock", 100}, {"Flaps_Position", 100},
+    {"Hydraulic_Pressure", 100}, {"Cowl_Flaps_Position", 100}, {"NAV_GPS_Switch", 30}, {"Gear_Lever", 31},
+    {"Outer_Marker_Light", 40}, {"Middle_Marker_Light", 40}, {"Inner_Marker_Light", 40},
+    {"Gear_Lamp_Front", 40}, {"Gear_Lamp_Left", 40}, {"Gear_Lamp_Right", 40}, {"Water_Qty_Left", 100},
+    {"Water_Qty_Right", 100}, {"Water_Doors_Switch", 30}, {"Water_System", 40},
+};
+
+inline const GaugeTable stelvar_table = {
+    {"Registration", 150}, {"Shut_Down", 30}, {"Map_Toggle", 19}, {"Kneeboard_Toggle", 19}, {"ATC_Toggle", 19},
+    {"Invisible_Toggle", 19}, {"Radios_Toggle", 19}, {"GPS_Toggle", 19}, {"Electricity_Toggle", 19},
+    {"Throttle_Toggle", 19}, {"Close_Subpanel", 19}, {"Landing_View_Toggle", 19}, {"Clock_Toggle", 19},
+    {"Compass_Toggle", 19}, {"Lights_Toggle", 19}, {"Radio_ADF", 150}, {"Radio_COM1", 100}, {"Radio_NAV1", 100},
+    {"Radio_NAV2", 100}, {"Radio_IFF_XPDR", 100}, {"Generator_Light", 30}, {"Battery_Switch", 30},
+    {"Panel_Lights_Switch", 30}, {"Landing_Lights_Switch", 30}, {"Navigation_Lights_Switch", 30},
+    {"Beacon_Lights_Switch", 30}, {"Strobe_Lights_Switch", 30}, {"Pitot_Heat_Switch", 30},
+    {"Generator_Switch", 30},
+};
+
+// Walks a module's gauge table against the full table. Returns the gauges still missing, or, when
+// the module has a gauge out of order, unknown, or of the wrong width, a list starting "error: ".
+inline std::vector<std::string> missing_gauges(const LinkageView* linkage, const GaugeTable& full)
+{
+    std::vector<std::string> missing;
+    size_t                   at = 0;
+    for (GaugeHeader* const* g = linkage->gauges; *g; ++g) {
+        std::string name = (*g)->name;
+        while (at < full.size() && full[at].first != name)
+            missing.push_back(full[at++].first);
+        if (at == full.size())
+            return {"error: " + name + " is out of order or unknown"};
+        if ((*g)->version != 800 || (*g)->size_x_mm != full[at].second || (*g)->size_y_mm != 0)
+            return {"error: " + name + " has the wrong header version or size"};
+        ++at;
+    }
+    while (at < full.size())
+        missing.push_back(full[at++].first);
+    return missing;
+}
