@@ -84,49 +84,71 @@ int list(const std::string& path)
     return 0;
 }
 
+// The options that the drawing commands share; words that are no option are left in `rest`.
+struct DrawOptions {
+    std::string                              out, params;
+    std::vector<std::pair<uint32_t, double>> sets;
+    int                                      frames = 1;
+    double                                   scale  = 1.0;
+    std::vector<std::string>                 rest;
+
+    DrawOptions(const std::vector<std::string>& args, const char* command, bool takes_param)
+    {
+        for (size_t i = 0; i < args.size(); ++i) {
+            const std::string& a    = args[i];
+            auto               next = [&]() -> const std::string& {
+                if (i + 1 >= args.size())
+                    throw HostError("option " + a + " needs a value");
+                return args[++i];
+            };
+            if (a == "-o")
+                out = next();
+            else if (a == "--param" && takes_param)
+                params = next();
+            else if (a == "--frames")
+                frames = static_cast<int>(parse_value(next()));
+            else if (a == "--scale")
+                scale = parse_value(next());
+            else if (a == "--set") {
+                const std::string& kv = next();
+                auto               eq = kv.find('=');
+                if (eq == std::string::npos)
+                    throw HostError("--set expects TOKEN=VALUE, not '" + kv + "'");
+                sets.emplace_back(parse_token(kv.substr(0, eq)), parse_value(kv.substr(eq + 1)));
+            } else if (a.rfind("-", 0) != 0)
+                rest.push_back(a);
+            else
+                throw HostError("unknown option '" + a + "'");
+        }
+        if (out.empty())
+            throw HostError(std::string(command) + " needs -o FILE.png");
+        if (frames < 0 || scale <= 0 || scale > 16)
+            throw HostError("--frames must not be negative and --scale must lie in (0, 16]");
+    }
+
+    // Gives the variables their values and runs the frames.
+    void run(PanelHost& host) const
+    {
+        for (auto [t, v] : sets)
+            host.sim().set(t, v);
+        for (int i = 0; i < frames; ++i)
+            host.frame(1.0 / 18);
+    }
+};
+
 int render(const std::vector<std::string>& args, const std::string& module_dir)
 {
 #if defined(GAUGE_HOST_RENDER)
-    if (args.size() < 2)
+    DrawOptions o(args, "render", true);
+    if (o.rest.size() != 2)
         return usage();
-    std::string module = args[0], gauge_name = args[1], out, params;
-    std::vector<std::pair<uint32_t, double>> sets;
-    int    frames = 1;
-    double scale  = 1.0;
-    for (size_t i = 2; i < args.size(); ++i) {
-        const std::string& a    = args[i];
-        auto               next = [&]() -> const std::string& {
-            if (i + 1 >= args.size())
-                throw HostError("option " + a + " needs a value");
-            return args[++i];
-        };
-        if (a == "-o")
-            out = next();
-        else if (a == "--param")
-            params = next();
-        else if (a == "--frames")
-            frames = static_cast<int>(parse_value(next()));
-        else if (a == "--scale")
-            scale = parse_value(next());
-        else if (a == "--set") {
-            const std::string& kv = next();
-            auto               eq = kv.find('=');
-            if (eq == std::string::npos)
-                throw HostError("--set expects TOKEN=VALUE, not '" + kv + "'");
-            sets.emplace_back(parse_token(kv.substr(0, eq)), parse_value(kv.substr(eq + 1)));
-        } else
-            throw HostError("unknown option '" + a + "'");
-    }
-    if (out.empty())
-        throw HostError("render needs -o FILE.png");
     PanelHost host;
-    Module&   m = host.load_module(module_path(module, module_dir));
-    Gauge&    g = host.add_gauge(m, gauge_name, params);
+    Module&   m = host.load_module(module_path(o.rest[0], module_dir));
+    Gauge&    g = host.add_gauge(m, o.rest[1], o.params);
     g.connect();
-    for (auto [t, v] : sets)
-        host.sim().set(t, v);
-    for (int i = 0; i < frames; ++i)
-        host.frame(1.0 / 18);
+    o.run(host);
+    const std::string& out   = o.out;
+    const double       scale = o.scale;
     render_png(g, out, scale);
     std::printf("%s!%s -> %s (%dx%d px)\n", m.name().c_str(), g.name().c_str(), out.c_str(),
                 static_cast<int>(g.width() * scale), static_cast<int>(g.height() * scale));
@@ -142,38 +164,12 @@ int render(const std::vector<std::string>& args, const std::string& module_dir)
 int panel(const std::vector<std::string>& args, const std::string& module_dir)
 {
 #if defined(GAUGE_HOST_RENDER)
-    if (args.empty())
+    DrawOptions o(args, "panel", false);
+    if (o.rest.empty() || o.rest.size() > 2)
         return usage();
-    std::string cfg_path = args[0], window, out;
-    std::vector<std::pair<uint32_t, double>> sets;
-    int    frames = 1;
-    double scale  = 1.0;
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& a    = args[i];
-        auto               next = [&]() -> const std::string& {
-            if (i + 1 >= args.size())
-                throw HostError("option " + a + " needs a value");
-            return args[++i];
-        };
-        if (a == "-o")
-            out = next();
-        else if (a == "--frames")
-            frames = static_cast<int>(parse_value(next()));
-        else if (a == "--scale")
-            scale = parse_value(next());
-        else if (a == "--set") {
-            const std::string& kv = next();
-            auto               eq = kv.find('=');
-            if (eq == std::string::npos)
-                throw HostError("--set expects TOKEN=VALUE, not '" + kv + "'");
-            sets.emplace_back(parse_token(kv.substr(0, eq)), parse_value(kv.substr(eq + 1)));
-        } else if (a.rfind("-", 0) != 0 && window.empty())
-            window = a;
-        else
-            throw HostError("unknown option '" + a + "'");
-    }
-    if (out.empty())
-        throw HostError("panel needs -o FILE.png");
+    const std::string cfg_path = o.rest[0];
+    const std::string window   = o.rest.size() > 1 ? o.rest[1] : "";
+    const std::string& out     = o.out;
     PanelConfig cfg = load_panel_config(cfg_path);
     std::vector<const PanelWindow*> windows;
     if (!window.empty()) {
@@ -202,16 +198,13 @@ int panel(const std::vector<std::string>& args, const std::string& module_dir)
                 throw HostError(cfg_name + ":" + std::to_string(pg.line) + ": " + e.what());
             }
         }
-        for (auto [t, v] : sets)
-            host.sim().set(t, v);
-        for (int i = 0; i < frames; ++i)
-            host.frame(1.0 / 18);
+        o.run(host);
         std::string file = out;
         if (window.empty() && windows.size() > 1) {
             auto dot = out.rfind(".png");
             file     = (dot == std::string::npos ? out : out.substr(0, dot)) + "_" + w->section + ".png";
         }
-        render_panel_png(placed, w->width, w->height, file, scale);
+        render_panel_png(placed, w->width, w->height, file, o.scale);
         std::printf("%s \"%s\": %zu gauge(s) -> %s\n", w->section.c_str(), w->title.c_str(), placed.size(),
                     file.c_str());
     }
