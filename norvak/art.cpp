@@ -57,6 +57,19 @@ static const artgen::GaugeHint gauges[] = {
     {.gauge = "Water_Qty_Right", .title = "WATER R", .unit = "POUNDS", .label_scale = 5900 / 8388608.0},
     {.gauge = "Water_Doors_Switch", .title = "WATER DOORS", .width = 200, .height = 64},
     {.gauge = "Water_System", .title = "WATER SYSTEM", .width = 350, .height = 96},
+    // Navigation instruments.
+    {.gauge = "Collins_DME42A", .title = "DME   NM", .width = 212, .height = 192},
+    {.gauge = "Collins_RMI36", .title = "RMI", .label_scale = 0, .width = 300, .height = 300},
+    {.gauge = "Collins_HSI70", .title = "HSI", .width = 300, .height = 280},
+    // The aircraft symbol at the sphere's centre.
+    {.gauge = "Collins_ADI84A", .width = 300, .height = 280, .centre_x = 148, .centre_y = 128},
+    // Radio heads: the tuning knob's centre is the face's centre.
+    {.gauge = "Collins_COM1", .width = 144, .height = 160, .centre_x = 105, .centre_y = 110},
+    {.gauge = "Collins_COM2", .width = 144, .height = 160, .centre_x = 105, .centre_y = 110},
+    {.gauge = "Collins_NAV1", .width = 144, .height = 160, .centre_x = 105, .centre_y = 110},
+    {.gauge = "Collins_NAV2", .width = 144, .height = 160, .centre_x = 105, .centre_y = 110},
+    {.gauge = "Collins_ADF", .width = 144, .height = 160, .centre_x = 105, .centre_y = 110},
+    {.gauge = "Collins_ATC", .width = 144, .height = 160, .centre_x = 105, .centre_y = 110},
     {.gauge = ""},
 };
 
@@ -121,6 +134,59 @@ static const artgen::BitmapHint bitmaps[] = {
     {.id = 3160, .art = artgen::Art::lamp, .text = "SCOOP", .colour = 0x30A0FF, .width = 27, .height = 34},
     {.id = 3180, .art = artgen::Art::switch_frames, .width = 38, .height = 60},
     {.id = 3190, .art = artgen::Art::lamp, .text = "OPEN", .colour = 0x30D040, .width = 60, .height = 24},
+    // DME: test lamp (also the TEST button), mode knob OFF / MIN / KTS, source knob 1 / 2.
+    {.id = 1320, .art = artgen::Art::lamp, .text = "T", .colour = 0xFFB020, .width = 17, .height = 17},
+    {.id = 1330, .art = artgen::Art::button, .text = "OFF", .width = 31, .height = 31},
+    {.id = 1331, .art = artgen::Art::button, .text = "MIN", .colour = 0x2060A0, .width = 31, .height = 31},
+    {.id = 1332, .art = artgen::Art::button, .text = "KTS", .colour = 0x2060A0, .width = 31, .height = 31},
+    {.id = 1340, .art = artgen::Art::button, .text = "1", .width = 31, .height = 31},
+    {.id = 1341, .art = artgen::Art::button, .text = "2", .width = 31, .height = 31},
+    // RMI: compass card, single needle 470 (VOR1 / ADF) and broad needle 460 (VOR2 / ADF), selectors.
+    {.id = 430, .art = artgen::Art::compass_card, .width = 300, .height = 300},
+    {.id = 460, .colour = 0x30D040, .width = 185, .height = 29},
+    {.id = 470, .width = 187, .height = 19},
+    {.id = 440, .art = artgen::Art::button, .text = "VOR2", .width = 59, .height = 59},
+    {.id = 441, .art = artgen::Art::button, .text = "ADF", .colour = 0x2060A0, .width = 59, .height = 59},
+    {.id = 450, .art = artgen::Art::button, .text = "VOR1", .width = 59, .height = 59},
+    {.id = 451, .art = artgen::Art::button, .text = "ADF", .colour = 0x2060A0, .width = 59, .height = 59},
+    // HSI: card, bug, course pointer, TO/FROM arrow, deviation bar, glideslope pointer, flags, knobs.
+    {.id = 1360, .art = artgen::Art::compass_card, .width = 298, .height = 292},
+    {.id = 1380, .art = artgen::Art::button, .colour = 0xE07020, .width = 17, .height = 12},
+    {.id = 1390, .width = 121, .height = 17},
+    {.id = 1370, .art = artgen::Art::button, .text = "TO", .width = 39, .height = 20},
+    {.id = 1400, .art = artgen::Art::button, .colour = 0xE0E0E0, .width = 8, .height = 90},
+    {.id = 1410, .art = artgen::Art::button, .colour = 0x30D040, .width = 14, .height = 10},
+    {.id = 1420, .art = artgen::Art::button, .text = "GS", .colour = 0xC02018, .width = 24, .height = 30},
+    {.id = 1430, .art = artgen::Art::button, .text = "HDG", .colour = 0xC02018, .width = 24, .height = 30},
+    {.id = 1440, .art = artgen::Art::button, .text = "HDG", .width = 40, .height = 40},
+    {.id = 1450, .art = artgen::Art::button, .text = "CRS", .width = 40, .height = 40},
+    // ADI. The sphere turns about its centre and moves up to 80 pixels: after its 0.75 squeeze on x
+    // it covers its 198 x 180 window at every bank (a circle of 197 pixels about the moved centre).
+    {.id = 1020, .art = artgen::Art::attitude, .width = 528, .height = 396},
+    {.id = 1010, .art = artgen::Art::upright_needle, .width = 16, .height = 240},
+    {.id = 1030, .art = artgen::Art::command_bars, .width = 180, .height = 80, .window_x = 148, .window_y = 128},
+    {.id = 1040, .art = artgen::Art::bank_scale, .width = 210, .height = 140, .window_x = 148, .window_y = 158},
+    // The tape reads at its index (y 100); 1 pixel per 5 feet.
+    {.id = 1140, .art = artgen::Art::tape, .width = 38, .height = 596, .window_y = 100},
+    {.id = 1150, .art = artgen::Art::button, .colour = 0xF0F0F0, .width = 9, .height = 8},
+    {.id = 1110, .art = artgen::Art::button, .colour = 0x30D040, .width = 26, .height = 12},
+    {.id = 1100, .art = artgen::Art::button, .colour = 0x30D040, .width = 14, .height = 10},
+    {.id = 1080, .art = artgen::Art::lamp, .colour = 0xF0F0F0, .width = 18, .height = 18},
+    {.id = 1130, .art = artgen::Art::button, .text = "RAD ALT", .colour = 0xC02018, .width = 44, .height = 20},
+    {.id = 1120, .art = artgen::Art::button, .text = "LOC", .colour = 0x505458, .width = 122, .height = 26},
+    {.id = 1090, .art = artgen::Art::button, .text = "GS", .colour = 0xC02018, .width = 24, .height = 30},
+    {.id = 1050, .art = artgen::Art::button, .text = "GYRO", .colour = 0xC02018, .width = 40, .height = 22},
+    {.id = 1070, .art = artgen::Art::lamp, .text = "DH", .colour = 0xFFB020, .width = 30, .height = 22},
+    // Radio heads: faces name the mode knob's positions by frame; the knob and the power lamp are
+    // shared by all six heads.
+    {.id = 330, .art = artgen::Art::radio_face, .text = "ADF|OFF|ANT|ADF|TONE"},
+    {.id = 340, .art = artgen::Art::rotary, .width = 24, .height = 24},
+    {.id = 350, .art = artgen::Art::lamp, .colour = 0x30D040, .width = 10, .height = 10},
+    {.id = 370, .art = artgen::Art::radio_face, .text = "ATC|OFF|STBY|ON|ALT"},
+    {.id = 380, .art = artgen::Art::radio_face, .text = "COM 1||OFF|ON|SQ OFF"},
+    {.id = 390, .art = artgen::Art::radio_face, .text = "COM 2||OFF|ON|SQ OFF"},
+    {.id = 400, .art = artgen::Art::radio_face, .text = "NAV 1||OFF|ON|HLD"},
+    {.id = 410, .art = artgen::Art::radio_face, .text = "NAV 2||OFF|ON|HLD"},
     {.id = 0},
 };
 

@@ -21,6 +21,13 @@ extern GaugeHeader engine_on_header, airspeed_header, vertical_speed_header, tur
     fuel_flow_header, oil_quantity_header, cowl_flaps_position_header, nav_gps_switch_header,
     water_qty_left_header, water_qty_right_header, water_doors_switch_header, water_system_header;
 
+// The navigation instruments.
+extern GaugeHeader collins_dme42a_header, collins_rmi36_header, collins_hsi70_header, collins_adi84a_header;
+
+// The radio heads.
+extern GaugeHeader collins_com1_header, collins_com2_header, collins_nav1_header, collins_nav2_header,
+    collins_adf_header, collins_atc_header;
+
 extern "C" {
 MODULE_EXPORT LinkageRecord<64> Linkage = {
     .module_id      = linkage_module_id,
@@ -52,10 +59,20 @@ MODULE_EXPORT LinkageRecord<64> Linkage = {
         &starter_toggle_button.header,
         &bombardier_view_toggle_button.header,
         &drop_water_toggle_button.header,
+        &collins_com1_header,
+        &collins_com2_header,
+        &collins_nav1_header,
+        &collins_nav2_header,
+        &collins_adf_header,
+        &collins_atc_header,
         &airspeed_header,
+        &collins_rmi36_header,
+        &collins_adi84a_header,
         &vertical_speed_header,
         &turn_coordinator_header,
         &altimeter_header,
+        &collins_dme42a_header,
+        &collins_hsi70_header,
         &manifold_pressure_header,
         &tachometer_header,
         &cylinder_head_temp_header,

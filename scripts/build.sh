@@ -26,4 +26,8 @@ echo "== demonstration: the embedded default"
 build/native/bin/gauge-host demo --out dist/demo
 echo "== the stall lamp"
 build/native/bin/gauge-host run scenarios/stall_lamp.scn --out dist/demo
+echo "== catalogue: every gauge drawn"
+for module in Tolvane Norvak_Instr Stelvar_Instr; do
+  build/native/bin/gauge-host catalogue "$module" --out "dist/catalogue/$module"
+done
 echo "pictures in dist/demo: $(cd dist/demo && ls *.png | tr '\n' ' ')"

@@ -9,6 +9,12 @@ extern PanelButton map_toggle_button, kneeboard_toggle_button, atc_toggle_button
     radios_toggle_button, gps_toggle_button, electricity_toggle_button, throttle_toggle_button,
     close_subpanel_button, landing_view_toggle_button, clock_toggle_button, compass_toggle_button,
     lights_toggle_button;
+// Radios.
+extern GaugeHeader radio_adf_header, radio_com1_header, radio_nav1_header, radio_nav2_header, radio_iff_xpdr_header;
+// Electrical and lighting switches.
+extern GaugeHeader generator_light_header, battery_switch_header, panel_lights_switch_header,
+    landing_lights_switch_header, navigation_lights_switch_header, beacon_lights_switch_header,
+    strobe_lights_switch_header, pitot_heat_switch_header, generator_switch_header;
 
 extern "C" {
 MODULE_EXPORT LinkageRecord<29> Linkage = {
@@ -34,6 +40,20 @@ MODULE_EXPORT LinkageRecord<29> Linkage = {
         &clock_toggle_button.header,
         &compass_toggle_button.header,
         &lights_toggle_button.header,
+        &radio_adf_header,
+        &radio_com1_header,
+        &radio_nav1_header,
+        &radio_nav2_header,
+        &radio_iff_xpdr_header,
+        &generator_light_header,
+        &battery_switch_header,
+        &panel_lights_switch_header,
+        &landing_lights_switch_header,
+        &navigation_lights_switch_header,
+        &beacon_lights_switch_header,
+        &strobe_lights_switch_header,
+        &pitot_heat_switch_header,
+        &generator_switch_header,
         nullptr,
     },
 };

@@ -299,6 +299,13 @@ void Gauge::update_element(ElementState& s, bool refresh)
     case ElementKind::needle: {
         auto* n    = reinterpret_cast<Needle*>(e);
         s.value[0] = value_of(n->callback, n->source);
+        if (n->table == nullptr || n->table_count == 0) {
+            // Without a table the value is a turn in degrees, clockwise from the picture as drawn.
+            s.needle_angle = s.value[0] * std::numbers::pi / 180.0;
+            s.point_x      = e->x;
+            s.point_y      = e->y;
+            break;
+        }
         NeedleAim aim  = aim_needle(n->table, n->table_count, e->x, e->y, s.value[0]);
         s.needle_angle = aim.angle;
         s.point_x      = aim.x;
@@ -332,11 +339,11 @@ void Gauge::update_element(ElementState& s, bool refresh)
             frames   = ic->frame_count;
         }
         s.value[0] = v;
-        // A negative value draws nothing; values past the last frame show the last frame.
-        if (!(v >= 0.0) || frames == 0)
+        // A value outside the frames (negative, such as -1, or past the last) draws nothing.
+        if (!(v >= 0.0) || !(v < frames))
             s.frame = -1;
         else
-            s.frame = static_cast<int>(std::min<double>(std::floor(v), frames - 1));
+            s.frame = static_cast<int>(std::floor(v));
         break;
     }
     case ElementKind::moving_image: {

@@ -50,7 +50,7 @@ static StaticImage glass = {.head = {.kind = ElementKind::static_image, .bitmap_
 static ElementHeader* sprite_children[] = {&glass.head, nullptr};
 
 static Sprite sprite = {
-    .head = {.kind = ElementKind::sprite, .bitmap_id = 0x109, .x = 150, .y = 150, .offset_x = 5, .offset_y = 5,
+    .head = {.kind = ElementKind::sprite, .bitmap_id = 0x109, .x = 140, .y = 140, .offset_x = 150, .offset_y = 150,
              .next = sprite_children, .image_flags = 0x3},
     .x_source = module_var(0x105), .x_scale = 1.0,
     .y_source = module_var(0x106), .y_scale = 1.0,

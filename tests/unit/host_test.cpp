@@ -201,13 +201,13 @@ TEST_F(ProbeOnPanel, ElementValuesForEveryKind)
     EXPECT_EQ(el[6].value[2], 0.5);   // the angle callback
     EXPECT_EQ(el[7].depth, 7);
 
-    // Icon frames: -1 draws nothing, values past the end show the last frame.
-    host.sim().set(0x102, -1.0);
-    host.frame(0.1);
-    EXPECT_EQ(g.elements()[4].frame, -1);
-    host.sim().set(0x102, 9.0);
-    host.frame(0.1);
-    EXPECT_EQ(g.elements()[4].frame, 2);
+    // Icon frames: -1 draws nothing, and so does a value past the last frame (an unsigned -1 read
+    // back as 4294967295); a fraction shows the frame it lies in.
+    for (auto [value, frame] : {std::pair{-1.0, -1}, {3.0, -1}, {4294967295.0, -1}, {2.9, 2}, {0.0, 0}}) {
+        host.sim().set(0x102, value);
+        host.frame(0.1);
+        EXPECT_EQ(g.elements()[4].frame, frame) << value;
+    }
 }
 
 TEST_F(ProbeOnPanel, ClicksReachCallbacksOrFireTheRectanglesEvent)

@@ -60,6 +60,26 @@ uint32_t frames_of(const GaugeHeader* g, const ElementHeader* e)
     (void)g;
 }
 
+// Ticks and labels at a needle's table points. A stop (two entries on one point) is labelled with
+// its inner value: the later entry at the start of the table, the earlier one elsewhere.
+std::vector<DialTick> ticks_of(const Needle* needle, const GaugeHint* gh)
+{
+    std::vector<DialTick>    ticks;
+    double                   scale  = gh ? gh->label_scale : 1.0;
+    double                   offset = gh ? gh->label_offset : 0.0;
+    const NonlinearityEntry* t      = needle->table;
+    const uint32_t           n      = needle->table_count;
+    auto same = [&](uint32_t a, uint32_t b) { return t[a].x == t[b].x && t[a].y == t[b].y; };
+    for (uint32_t i = 0; i < n; ++i) {
+        bool at_start = i + 1 < n && same(i, i + 1) && i == 0;
+        if (at_start || (i > 0 && same(i - 1, i) && i - 1 != 0))
+            continue;
+        std::string label = scale == 0 ? "" : label_for((t[i].value + offset) * scale);
+        ticks.push_back({double(t[i].x), double(t[i].y), label});
+    }
+    return ticks;
+}
+
 // Plans every bitmap of one gauge.
 void plan_gauge(const ModuleArt& m, GaugeHeader* g, std::map<uint32_t, Planned>& plan)
 {
@@ -71,6 +91,12 @@ void plan_gauge(const ModuleArt& m, GaugeHeader* g, std::map<uint32_t, Planned>&
 
     // Background size: the hint, else whatever fits every element, needle sweep and rectangle.
     int w = gh && gh->width ? gh->width : 0, h = gh && gh->height ? gh->height : 0;
+    // Needles about different pivots make a twin gauge, which is not centred on either pivot.
+    bool twin = false;
+    for (ElementHeader* a : elements)
+        for (ElementHeader* b : elements)
+            if (a->kind == ElementKind::needle && b->kind == ElementKind::needle && (a->x != b->x || a->y != b->y))
+                twin = true;
     if (w == 0 || h == 0) {
         int fw = 64, fh = 64;
         for (ElementHeader* e : elements) {
@@ -82,8 +108,8 @@ void plan_gauge(const ModuleArt& m, GaugeHeader* g, std::map<uint32_t, Planned>&
                     fw = std::max(fw, n->table[i].x + 12);
                     fh = std::max(fh, n->table[i].y + 12);
                 }
-                fw = std::max(fw, e->x * 2);
-                fh = std::max(fh, e->y * 2);
+                fw = std::max(fw, twin ? e->x + 50 : e->x * 2);
+                fh = std::max(fh, twin ? e->y + 50 : e->y * 2);
                 continue;
             }
             if (e->kind == ElementKind::string) {
@@ -108,10 +134,11 @@ void plan_gauge(const ModuleArt& m, GaugeHeader* g, std::map<uint32_t, Planned>&
     }
 
     // The needles' pivot is the dial's centre.
-    const Needle* first_needle = nullptr;
+    std::vector<const Needle*> needles;
     for (ElementHeader* e : elements)
-        if (e->kind == ElementKind::needle && !first_needle)
-            first_needle = reinterpret_cast<const Needle*>(e);
+        if (e->kind == ElementKind::needle)
+            needles.push_back(reinterpret_cast<const Needle*>(e));
+    const Needle* first_needle = needles.empty() ? nullptr : needles.front();
 
     for (ElementHeader* e : elements) {
         if (e->kind == ElementKind::string)
@@ -140,21 +167,14 @@ void plan_gauge(const ModuleArt& m, GaugeHeader* g, std::map<uint32_t, Planned>&
                 if (first_needle) {
                     s.pivot_x = first_needle->head.x;
                     s.pivot_y = first_needle->head.y;
-                    double scale  = gh ? gh->label_scale : 1.0;
-                    double offset = gh ? gh->label_offset : 0.0;
-                    const NonlinearityEntry* t = first_needle->table;
-                    const uint32_t           n = first_needle->table_count;
-                    auto same = [&](uint32_t a, uint32_t b) { return t[a].x == t[b].x && t[a].y == t[b].y; };
-                    for (uint32_t i = 0; i < n; ++i) {
-                        // A stop (two entries on one point) is labelled with its inner value: the
-                        // later entry at the start of the table, the earlier one elsewhere.
-                        bool at_start = i + 1 < n && same(i, i + 1) && i == 0;
-                        if (at_start || (i > 0 && same(i - 1, i) && i - 1 != 0))
-                            continue;
-                        std::string label = scale == 0 ? "" : label_for((t[i].value + offset) * scale);
-                        s.ticks.push_back({double(t[i].x), double(t[i].y), label});
-                    }
+                    s.ticks   = ticks_of(first_needle, gh);
                 }
+                // Needles turning about different pivots (twin gauges) get a scale each.
+                for (const Needle* n : needles)
+                    if (n->head.x != first_needle->head.x || n->head.y != first_needle->head.y)
+                        s.scales.push_back({double(n->head.x), double(n->head.y), ticks_of(n, gh)});
+                if (!s.scales.empty())
+                    s.scales.insert(s.scales.begin(), {s.pivot_x, s.pivot_y, s.ticks});
                 if (gh && gh->ring) {
                     s.ring     = gh->ring;
                     s.ring_top = gh->ring_top;
@@ -162,6 +182,19 @@ void plan_gauge(const ModuleArt& m, GaugeHeader* g, std::map<uint32_t, Planned>&
                 }
                 if (gh && gh->centre_x)
                     s.pivot_x = gh->centre_x, s.pivot_y = gh->centre_y;
+                for (ElementHeader* t : elements)
+                    if (t->kind == ElementKind::string) {
+                        auto* str = reinterpret_cast<String*>(t);
+                        s.windows.push_back({double(t->x), double(t->y), double(str->box_width), double(str->box_height)});
+                    }
+                for (ElementHeader* k : elements) {
+                    const BitmapHint* kh = bitmap_hint(m, k->bitmap_id);
+                    if (k != root && kh && kh->art == Art::rotary && s.knob_radius == 0) {
+                        s.knob_radius = (kh->width ? kh->width : 24) / 2.0;
+                        s.knob_x      = k->x + s.knob_radius;
+                        s.knob_y      = k->y + (kh->height ? kh->height : 24) / 2.0;
+                    }
+                }
             } else if (e->kind == ElementKind::needle) {
                 auto*  n   = reinterpret_cast<Needle*>(e);
                 double len = 0;
@@ -172,12 +205,61 @@ void plan_gauge(const ModuleArt& m, GaugeHeader* g, std::map<uint32_t, Planned>&
                 art         = art == Art::automatic ? Art::needle : art;
                 s.needle_pivot_x = e->offset_x;
                 s.needle_pivot_y = e->offset_y;
+                s.needle_blade   = bh ? bh->blade : 0;
                 s.width     = bh && bh->width ? bh->width : static_cast<int>(e->offset_x + len);
                 s.height    = bh && bh->height ? bh->height : std::max(6, e->offset_y * 2 + 1);
+                if (n->table_count == 0 && art == Art::needle) {
+                    // Without a table the host turns the picture by its value in degrees from
+                    // straight up: it is drawn upright about its pivot.
+                    art      = Art::upright_needle;
+                    s.width  = bh && bh->width ? bh->width : std::max(7, e->offset_x * 2 + 1);
+                    s.height = bh && bh->height ? bh->height : std::max(7, e->offset_y * 2 + 1);
+                }
             } else {
                 bool full = e->x == 0 && e->y == 0;
                 s.width   = bh && bh->width ? bh->width : (full ? w : 24);
                 s.height  = bh && bh->height ? bh->height : (full ? h : 24);
+                // A drum that scrolls on y shows through the rest of the gauge below it: one cell
+                // that tall per whole value of its range, its digit at the top of the cell.
+                if (art == Art::drum && e->kind == ElementKind::moving_image) {
+                    auto* m      = reinterpret_cast<MovingImage*>(e);
+                    s.drum_first = static_cast<int>(m->y_min);
+                    s.drum_cell  = h - e->y;
+                    s.drum_digit_height = bh && bh->height ? bh->height : s.width * 3 / 2;
+                    s.height     = s.drum_cell * (static_cast<int>(m->y_max - m->y_min) + 1);
+                }
+                if (art == Art::drum && e->kind == ElementKind::sprite && bh) {
+                    auto* sp          = reinterpret_cast<Sprite*>(e);
+                    // The host turns the bitmap about its centre, which it puts on the offset.
+                    s.needle_pivot_x  = s.width / 2;
+                    s.needle_pivot_y  = s.height / 2;
+                    s.label_turn      = bh->angle_step * sp->angle_scale;
+                    s.label_reach_x   = bh->window_x - e->offset_x;
+                    s.label_reach_y   = bh->window_y - e->offset_y;
+                }
+                // A sprite's bitmap centre sits on its offset: a picture drawn upright turns about it.
+                if (e->kind == ElementKind::sprite && art == Art::upright_needle)
+                    s.needle_pivot_x = s.width / 2, s.needle_pivot_y = s.height / 2;
+                // The hint's window point (background pixels) in the bitmap, at rest.
+                if (bh && (art == Art::bank_scale || art == Art::command_bars || art == Art::tape)) {
+                    bool sprite = e->kind == ElementKind::sprite;
+                    s.pivot_x   = bh->window_x - (sprite ? e->offset_x - s.width / 2 : e->x);
+                    s.pivot_y   = bh->window_y - (sprite ? e->offset_y - s.height / 2 : e->y);
+                }
+                if (art == Art::bank_scale && gh) {
+                    s.needle_pivot_x = gh->centre_x - e->x;
+                    s.needle_pivot_y = gh->centre_y - e->y;
+                }
+                // The host shows a moving image through the gauge below its position and slides its
+                // range over the rest of the bitmap.
+                if (art == Art::tape && e->kind == ElementKind::moving_image) {
+                    auto* mi       = reinterpret_cast<MovingImage*>(e);
+                    int   shown    = std::max(1, std::min(s.height, h - e->y));
+                    s.scale_first  = mi->y_min;
+                    s.scale_last   = mi->y_max;
+                    s.scale_top    = s.pivot_y;
+                    s.scale_bottom = s.pivot_y + (s.height - shown);
+                }
                 if (art == Art::automatic) {
                     if (e->kind == ElementKind::icon)
                         art = frames == 2 ? Art::switch_frames : Art::lamp;

@@ -17,12 +17,25 @@ enum class Art {
     panel,        // a plain panel plate with the gauge's title
     dial,         // a round dial face: ticks and labels at the needle table points
     needle,       // a needle pointing right from its pivot
+    upright_needle, // a needle without a table, pointing up from its pivot: a bug, an arrow or a knob
     glass,        // a reflection over the face
     lamp,         // frame 0 dark, later frames lit (a one-frame icon is lit)
     switch_frames,// frame 0 down (off), frame 1 up (on)
     button,       // a push button face with the hint's text
     plate,        // an engraved plate with the hint's text
     drum,         // a digit drum strip
+    compass_card, // a round compass card centred on the bitmap: N at the top, numbers every 30 degrees
+    attitude,     // an attitude sphere: sky over ground, horizon and pitch marks through the centre
+    rotary,       // a rotary knob whose pointer turns 60 degrees a frame, frame 0 at lower left
+    radio_face,   // a radio head: text "TITLE|label of frame 0|label of frame 1|..." names the
+                  // positions of the gauge's rotary knob; a tuning knob sits at the gauge hint's centre
+    lit_lamp,     // a lamp lit in every frame (for icons whose frame 0 is the lit one)
+    guard,        // a hinged red guard over the lower two thirds of a switch plate
+    bank_scale,   // bank marks (0 to 45 degrees each side) above the hint's window point, and an
+                  // aircraft symbol at the gauge hint's centre
+    command_bars, // flight-director V bars meeting at the hint's window point
+    tape,         // a vertical scale of a moving image; the value under the hint's window point reads
+                  // from the index there
 };
 
 struct BitmapHint {
@@ -31,6 +44,11 @@ struct BitmapHint {
     const char* text = nullptr;  // label drawn on buttons, plates and lamps
     uint32_t    colour = 0;      // 0x00RRGGBB; 0 picks a default
     int         width = 0, height = 0;   // 0 picks from the gauge
+    // A drum turned by a sprite: text "A|B|C" names its positions; position i stands upright at
+    // the background point (window_x, window_y) when the sprite's angle value is i × angle_step.
+    double      angle_step = 0;
+    int         window_x = 0, window_y = 0;
+    int         blade = 0;       // needles: half the blade's width at the pivot; 0 picks from the height
 };
 
 struct GaugeHint {

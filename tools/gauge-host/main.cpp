@@ -2,6 +2,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#if !defined(_WIN32)
+#include <unistd.h>
+#endif
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -28,6 +32,7 @@ int usage()
         "  gauge-host list MODULE\n"
         "  gauge-host render MODULE GAUGE [--set TOKEN=VALUE]... [--param TEXT] [--frames N] [--scale S] -o FILE.png\n"
         "  gauge-host panel PANEL.CFG [WINDOW] [--set TOKEN=VALUE]... [--frames N] [--scale S] -o FILE.png\n"
+        "  gauge-host catalogue MODULE --out DIR   (a picture of every gauge and an index.md)\n"
         "  gauge-host run SCENARIO [--out DIR]\n"
         "  gauge-host demo [--out DIR]\n"
         "options:\n"
@@ -216,6 +221,58 @@ int panel(const std::vector<std::string>& args, const std::string& module_dir)
 #endif
 }
 
+// Draws every gauge of a module as it looks after one frame with no parameter text, and writes an
+// index.md that shows them in the module's table order.
+int catalogue(const std::string& path, const std::string& out_dir)
+{
+#if defined(GAUGE_HOST_RENDER)
+    if (out_dir.empty())
+        throw HostError("catalogue needs --out DIR");
+    fs::create_directories(out_dir);
+    auto        probe = Module::load(path);
+    std::string name  = probe->name();
+    std::vector<std::string> gauges;
+    for (const GaugeEntry& g : probe->gauges())
+        gauges.push_back(g.name());
+    probe.reset();
+
+    std::string index = "# " + name + "\n\n" + std::to_string(gauges.size()) +
+                        " gauges, in the order of the module's gauge table, as drawn by gauge-host after one "
+                        "frame with no parameter text and every simulator variable at 0.\n\n"
+                        "| # | gauge | size_x_mm | elements | picture |\n|---|---|---|---|---|\n";
+    int failures = 0;
+    for (size_t i = 0; i < gauges.size(); ++i) {
+        std::string row = "| " + std::to_string(i + 1) + " | `" + gauges[i] + "` | ";
+        try {
+            PanelHost host;
+            Module&   m = host.load_module(path);
+            Gauge&    g = host.add_gauge(m, gauges[i]);
+            g.connect();
+            host.frame(1.0 / 18);
+            std::string file = gauges[i] + ".png";
+            render_png(g, out_dir + "/" + file, 1.0);
+            row += std::to_string(g.header()->size_x_mm) + " | " + std::to_string(g.elements().size()) + " | ![" +
+                   gauges[i] + "](" + file + ") |";
+        } catch (const HostError& e) {
+            ++failures;
+            row += " | | cannot be drawn: " + std::string(e.what()) + " |";
+        }
+        index += row + "\n";
+        if (isatty(2))
+            std::fprintf(stderr, "\r%s: %zu of %zu gauges drawn", name.c_str(), i + 1, gauges.size());
+    }
+    if (isatty(2))
+        std::fprintf(stderr, "\n");
+    std::ofstream(out_dir + "/index.md") << index;
+    std::printf("%s: %zu gauge(s) -> %s/index.md\n", name.c_str(), gauges.size(), out_dir.c_str());
+    return failures == 0 ? 0 : 1;
+#else
+    (void)path;
+    (void)out_dir;
+    throw HostError("pictures are drawn by the native build only");
+#endif
+}
+
 int run(const Scenario& s, const std::string& module_dir, const std::string& out_dir)
 {
     ScenarioOptions o;
@@ -250,6 +307,8 @@ int main(int argc, char** argv)
             return list(module_path(args[1], module_dir));
         if (cmd == "render")
             return render({args.begin() + 1, args.end()}, module_dir);
+        if (cmd == "catalogue" && args.size() == 2)
+            return catalogue(module_path(args[1], module_dir), out_dir);
         if (cmd == "panel")
             return panel({args.begin() + 1, args.end()}, module_dir);
         if (cmd == "run" && args.size() == 2)

@@ -22,7 +22,9 @@ struct ElementState {
     bool           hidden  = false;    // image flag 0x40000000
     double         value[3] = {};      // needle/icon/string value; slider, moving image and sprite axes
     int            frame   = -1;       // icons: the frame drawn, -1 none
-    double         needle_angle = 0.0; // needles: screen angle from the pivot, radians (y down)
+    double         needle_angle = 0.0; // needles: the turn of the picture, radians, clockwise: toward the
+                                       // aimed point for a picture drawn pointing right (with a table), or
+                                       // the value in degrees for a picture drawn upright (without one)
     double         point_x = 0.0, point_y = 0.0;  // needles: the point the needle aims at
     std::string    text;               // strings: the text the gauge wrote
     std::vector<char> text_buffer;     // strings: the buffer handed to the gauge

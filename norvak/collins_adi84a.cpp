@@ -1,0 +1,325 @@
+// Collins_ADI84A: the attitude director indicator. An attitude sphere moved by pitch and turned by
+// bank, a bank pointer, flight-director command bars, glideslope and localizer pointers with their
+// warning devices, a radio-altitude tape with its RAD ALT flag, a DH lamp, a GYRO/COMPUTER flag and a
+// slip ball. No gauge callback, no click zones: everything happens in the element callbacks.
+#include "avionics_power.h"
+#include "frame/module.h"
+
+extern GaugeHeader collins_adi84a_header;
+
+double radio_height_ft = 0.0;   // the tape's last height in feet, shown in its tooltip
+
+constexpr uint32_t pitch_token           = 0x4E;
+constexpr uint32_t bank_token            = 0x50;
+constexpr uint32_t flight_director_token = 0x318;
+constexpr uint32_t vertical_speed_token  = 0x41;
+constexpr uint32_t localizer_station     = 0x80;   // bit of the NAV1 station flags (0x2E)
+constexpr double   feet_per_metre        = 3.28084;
+constexpr double   antenna_height_ft     = 14.0;   // subtracted for the tape, not for the flags
+constexpr double   decision_height_ft    = 214.0;
+constexpr double   attitude_stop         = 40.0;   // sphere and command bars
+
+static double read(uint32_t token)
+{
+    ModuleVar var = module_var(token);
+    return read_token(&var);
+}
+
+static uint32_t read_u32(uint32_t token)
+{
+    ModuleVar var = module_var(token);
+    lookup_var(&var);
+    return static_cast<uint32_t>(var.value.i32);
+}
+
+static void set_hidden(ElementHeader* element, bool hidden)
+{
+    if (hidden)
+        element->image_flags |= IMAGE_FLAGS_HIDDEN;
+    else
+        element->image_flags &= ~IMAGE_FLAGS_HIDDEN;
+}
+
+static double limit(double v)
+{
+    return v < -attitude_stop ? -attitude_stop : v > attitude_stop ? attitude_stop : v;
+}
+
+static double GAUGE_CALL sphere_pitch(ElementHeader* element)
+{
+    return limit(reinterpret_cast<Sprite*>(element)->y_source.value.f64);
+}
+
+// Pitch minus the commanded pitch; the bars hide while the flight director is off.
+static double GAUGE_CALL bar_height(ElementHeader* element)
+{
+    double v = -reinterpret_cast<Sprite*>(element)->y_source.value.f64;
+    set_hidden(element, read(flight_director_token) == 0.0);
+    v += read(pitch_token);
+    return limit(v);
+}
+
+static double GAUGE_CALL bar_bank(ElementHeader* element)
+{
+    double v = -reinterpret_cast<Sprite*>(element)->angle_source.value.f64;
+    if (read(flight_director_token) == 0.0)
+        return 0.0;
+    return v + read(bank_token);
+}
+
+static double GAUGE_CALL tape(ElementHeader* element)
+{
+    radio_height_ft = reinterpret_cast<MovingImage*>(element)->y_source.value.f64 * feet_per_metre - antenna_height_ft;
+    return radio_height_ft;
+}
+
+static double GAUGE_CALL radio_height_tooltip(TooltipHostArgs) { return radio_height_ft; }
+
+// Frame 0 shows a flag or lamp; -1 shows nothing.
+static double GAUGE_CALL rad_alt_flag(ElementHeader* element)
+{
+    return reinterpret_cast<Icon*>(element)->source.value.f64 * feet_per_metre > 2010.0 ? 0.0 : -1.0;
+}
+
+static double GAUGE_CALL glideslope_pointer(ElementHeader* element)
+{
+    Slider* slider = reinterpret_cast<Slider*>(element);
+    set_hidden(element, nav1_power == 0 || read(0x354) < 0.5);
+    return slider->y_source.value.f64;
+}
+
+static double GAUGE_CALL square(ElementHeader* element)
+{
+    double v = reinterpret_cast<Slider*>(element)->y_source.value.f64;
+    return v * v;
+}
+
+// NAV1 off, a failed receiver (0x117) or, in NAV mode (0x350 = 0), a flagged (0x11D) or weak
+// (0x2F3 below 20) signal: the GS flag shows and the localizer scale stays covered.
+static bool nav1_unusable()
+{
+    if (nav1_power == 0 || read_u32(0x117) != 0)
+        return true;
+    return read(0x350) == 0.0 && (read_u32(0x11D) != 0 || read(0x2F3) < 20.0);
+}
+
+static double GAUGE_CALL gs_flag(ElementHeader* element)
+{
+    if (nav1_unusable())
+        return 0.0;
+    return reinterpret_cast<Icon*>(element)->source.value.f64 == 1.0 ? -1.0 : 0.0;
+}
+
+// The cover comes off only for a usable localizer with a signal (0x2B).
+static double GAUGE_CALL localizer_cover(ElementHeader* element)
+{
+    if (nav1_unusable() || reinterpret_cast<Icon*>(element)->source.value.f64 == 0.0)
+        return 0.0;
+    return (read_u32(0x2E) & localizer_station) != 0 ? -1.0 : 0.0;
+}
+
+static double GAUGE_CALL gyro_flag(ElementHeader*)
+{
+    bool failed = read_u32(0x117) != 0;
+    bool gyro   = read(0x114) > 0.0;
+    bool fd     = read(0x120) > 0.0;
+    return failed || gyro || fd ? 0.0 : -1.0;
+}
+
+// Lit below the decision height while descending, with the conditions 0x188, 0x1AF and 0x3C hold.
+static double GAUGE_CALL dh_lamp(ElementHeader* element)
+{
+    double ft         = reinterpret_cast<Icon*>(element)->source.value.f64 * feet_per_metre;
+    double condition  = read(0x3C);
+    double descending = read(vertical_speed_token);
+    double a          = read(0x188);
+    double b          = read(0x1AF);
+    bool   lit = ft < decision_height_ft && descending < 0.0 && a < 0.9 && b < 0.9 && condition == 0.0;
+    return lit ? 0.0 : -1.0;
+}
+
+static FailureRecord attitude_failures[] = {{.key = 8, .action = 0}, {.key = 2, .action = 0},
+                                            {.key = 4, .action = 0}, {.key = 0}};
+static FailureRecord radio_failures[]    = {{.key = 20, .action = 3}, {.key = 21, .action = 3}, {.key = 0}};
+static FailureRecord nav1_failures[]     = {{.key = 21, .action = 3}, {.key = 14, .action = 3}, {.key = 0}};
+
+static Icon dh_lamp_icon = {
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 1070, .x = 256, .y = 25, .gauge = &collins_adi84a_header,
+                    .failures = radio_failures, .image_flags = 0x7},
+    .source      = module_var(0x266),
+    .scale       = 1.0,
+    .frame_count = 1,
+    .callback    = dh_lamp,
+};
+static ElementHeader* bezel_next[] = {&dh_lamp_icon.head, nullptr};
+
+static StaticImage bezel = {
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 1060, .gauge = &collins_adi84a_header, .next = bezel_next,
+             .image_flags = 0x3},
+};
+static ElementHeader* symbol_next[] = {&bezel.head, nullptr};
+
+static StaticImage bank_scale_and_symbol = {
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 1040, .x = 43, .y = 0, .gauge = &collins_adi84a_header,
+             .next = symbol_next, .image_flags = 0x4003},
+};
+static ElementHeader* gyro_flag_next[] = {&bank_scale_and_symbol.head, nullptr};
+
+static Icon gyro_flag_icon = {
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 1050, .x = 49, .y = 168, .gauge = &collins_adi84a_header,
+                    .next = gyro_flag_next, .image_flags = 0x4083},
+    .source      = module_var(0),
+    .scale       = 1.0,
+    .frame_count = 1,
+    .callback    = gyro_flag,
+};
+static ElementHeader* gs_flag_next[] = {&gyro_flag_icon.head, nullptr};
+
+static Icon gs_flag_icon = {
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 1090, .x = 21, .y = 83, .gauge = &collins_adi84a_header,
+                    .next = gs_flag_next, .image_flags = 0x4003},
+    .source      = module_var(0x354),
+    .scale       = 1.0,
+    .frame_count = 1,
+    .callback    = gs_flag,
+};
+static ElementHeader* cover_next[] = {&gs_flag_icon.head, nullptr};
+
+static Icon localizer_cover_icon = {
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 1120, .x = 87, .y = 191, .gauge = &collins_adi84a_header,
+                    .next = cover_next, .image_flags = 0x4003},
+    .source      = module_var(0x2B),
+    .scale       = 1.0,
+    .frame_count = 1,
+    .callback    = localizer_cover,
+};
+static ElementHeader* rad_alt_flag_next[] = {&localizer_cover_icon.head, nullptr};
+
+static Icon rad_alt_flag_icon = {
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 1130, .x = 245, .y = 83, .gauge = &collins_adi84a_header,
+                    .next = rad_alt_flag_next, .image_flags = 0x4003},
+    .source      = module_var(0x266),
+    .scale       = 0.0,
+    .frame_count = 1,
+    .callback    = rad_alt_flag,
+};
+static ElementHeader* slip_ball_next[] = {&rad_alt_flag_icon.head, nullptr};
+
+// The ball rises by the square of its sideways motion: a tube curved upward at both ends.
+static Slider slip_ball = {
+    .head       = {.kind = ElementKind::slider, .bitmap_id = 1080, .x = 139, .y = 255, .gauge = &collins_adi84a_header,
+                   .next = slip_ball_next, .image_flags = 0x4083},
+    .x_source   = module_var(0x45), .x_scale = 0.4609375,
+    .y_source   = module_var(0x45), .y_scale = -0.0003662109375,
+    .y_callback = square,
+};
+static ElementHeader* glideslope_next[] = {&slip_ball.head, nullptr};
+
+static Slider glideslope = {
+    .head       = {.kind = ElementKind::slider, .bitmap_id = 1100, .x = 24, .y = 134, .gauge = &collins_adi84a_header,
+                   .next = glideslope_next, .failures = nav1_failures, .image_flags = 0x4083},
+    .x_source   = module_var(0x354), .x_scale = 1.0,
+    .y_source   = module_var(0x352), .y_scale = 42.0,
+    .y_callback = glideslope_pointer,
+};
+static ElementHeader* localizer_next[] = {&glideslope.head, nullptr};
+
+// Full deflection (127) moves the pointer 47 pixels.
+static Slider localizer = {
+    .head     = {.kind = ElementKind::slider, .bitmap_id = 1110, .x = 135, .y = 192, .gauge = &collins_adi84a_header,
+                 .next = localizer_next, .failures = nav1_failures, .image_flags = 0x4083},
+    .x_source = module_var(0x28), .x_scale = 0.3700787401574803,
+    .y_source = module_var(0), .y_scale = 0.0,
+};
+static ElementHeader* tape_index_next[] = {&localizer.head, nullptr};
+
+static Icon tape_index = {
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 1150, .x = 250, .y = 96, .gauge = &collins_adi84a_header,
+                    .next = tape_index_next, .image_flags = 0x4003},
+    .source      = module_var(0),
+    .scale       = 0.0,
+    .frame_count = 1,
+};
+static ElementHeader* tape_next[] = {&tape_index.head, nullptr};
+
+static MovingImage radio_altitude_tape = {
+    .head       = {.kind = ElementKind::moving_image, .bitmap_id = 1140, .x = 248, .y = 84,
+                   .gauge = &collins_adi84a_header, .next = tape_next, .failures = radio_failures,
+                   .image_flags = 0x4083},
+    .x_source   = module_var(0), .x_min = 0.0, .x_max = 0.0,
+    .y_source   = module_var(0x266), .y_min = 0.0, .y_max = 2000.0,
+    .y_callback = tape,
+};
+static ElementHeader* bars_next[] = {&radio_altitude_tape.head, nullptr};
+
+// The flight director's x source only carries its on flag: the x scale of 0 keeps the bars centred.
+static Sprite command_bars = {
+    .head            = {.kind = ElementKind::sprite, .bitmap_id = 1030, .x = 49, .y = 38, .offset_x = 148,
+                        .offset_y = 158, .gauge = &collins_adi84a_header, .next = bars_next,
+                        .failures = attitude_failures, .image_flags = 0x4083},
+    .x_source        = module_var(flight_director_token), .x_scale = 0.0,
+    .y_source        = module_var(0x319), .y_scale = 1.0,
+    .angle_source    = module_var(0x31A), .angle_scale = -1.0,
+    .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
+    .y_callback      = bar_height,
+    .angle_callback  = bar_bank,
+};
+static ElementHeader* bank_pointer_next[] = {&command_bars.head, nullptr};
+
+static Sprite bank_pointer = {
+    .head            = {.kind = ElementKind::sprite, .bitmap_id = 1010, .x = 49, .y = 38, .offset_x = 148,
+                        .offset_y = 158, .gauge = &collins_adi84a_header, .next = bank_pointer_next,
+                        .failures = attitude_failures, .image_flags = 0x4083},
+    .x_source        = module_var(0), .x_scale = 0.0,
+    .y_source        = module_var(0), .y_scale = 1.0,
+    .angle_source    = module_var(bank_token), .angle_scale = -1.0,
+    .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
+};
+static ElementHeader* sphere_next[] = {&bank_pointer.head, nullptr};
+
+static Sprite sphere = {
+    .head            = {.kind = ElementKind::sprite, .bitmap_id = 1020, .x = 49, .y = 38, .offset_x = 148,
+                        .offset_y = 128, .gauge = &collins_adi84a_header, .next = sphere_next,
+                        .failures = attitude_failures, .image_flags = 0x4083},
+    .x_source        = module_var(0), .x_scale = 0.0,
+    .y_source        = module_var(pitch_token), .y_scale = 2.0,
+    .angle_source    = module_var(bank_token), .angle_scale = -1.0,
+    .texture_x_scale = 0.75f, .texture_y_scale = 1.0f,
+    .y_callback      = sphere_pitch,
+};
+static ElementHeader* face_next[] = {&sphere.head, nullptr};
+
+static StaticImage face = {
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 1000, .gauge = &collins_adi84a_header, .next = face_next,
+             .image_flags = 0x4003},
+};
+static ElementHeader* elements[] = {&face.head, nullptr};
+
+static TooltipArg radio_height_args[] = {{.callback = radio_height_tooltip}};
+
+static MouseRect mouse[] = {
+    {.type = mouse_rect_parent, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_parent, .x = 50, .y = 0, .width = 190, .height = 190, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_tooltip, .cursor = CURSOR_NONE, .help_id = 0x3092},
+    {.type = mouse_rect_end_parent, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_parent, .x = 0, .y = 80, .width = 50, .height = 123, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_tooltip, .cursor = CURSOR_NONE, .action = {.text = "Glideslope indicator"}},
+    {.type = mouse_rect_end_parent, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_parent, .x = 240, .y = 80, .width = 50, .height = 123, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_tooltip, .cursor = CURSOR_NONE, .event_id = 1,
+     .action = {.text = "Height above ground level (%1!d! feet)"}, .args = radio_height_args},
+    {.type = mouse_rect_end_parent, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_parent, .x = 77, .y = 191, .width = 140, .height = 30, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_tooltip, .cursor = CURSOR_NONE, .action = {.text = "Localiser indicator"}},
+    {.type = mouse_rect_end_parent, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_parent, .x = 77, .y = 246, .width = 140, .height = 30, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_tooltip, .cursor = CURSOR_NONE, .action = {.text = "Sideslip indicator"}},
+    {.type = mouse_rect_end_parent, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_end_parent, .cursor = CURSOR_NONE},
+    {.type = mouse_rect_end, .cursor = CURSOR_NONE},
+};
+
+GaugeHeader collins_adi84a_header = {
+    .version = gauge_header_version_800, .name = "Collins_ADI84A", .elements = elements, .size_x_mm = 100,
+    .mouse_rects = mouse,
+};

@@ -1,0 +1,169 @@
+// Collins_RMI36: the radio magnetic indicator. A compass card turned by the heading and two bearing
+// needles, each with its own selector knob: the left one switches needle 470 between VOR1 and the
+// ADF, the right one needle 460 between VOR2 and the ADF. A needle whose receiver is off, or whose
+// VOR receiver is tuned to a localizer, parks at 90.
+#include "avionics_power.h"
+#include "frame/module.h"
+#include "sound/sound.h"
+
+extern GaugeHeader collins_rmi36_header;
+
+int32_t rmi_left_adf  = 0;   // needle 470: 0 VOR1, 1 ADF
+int32_t rmi_right_adf = 0;   // needle 460: 0 VOR2, 1 ADF
+
+constexpr uint32_t adf_bearing        = 0x27;
+constexpr uint32_t localizer_station  = 0x80;   // bit of the NAV station flags
+constexpr double   parked             = 90.0;
+
+static HMODULE             rmi_module = nullptr;
+static HWND                rmi_window = nullptr;
+static LPDIRECTSOUND       rmi_device = nullptr;
+static LPDIRECTSOUNDBUFFER rmi_buffer = nullptr;
+
+static void GAUGE_CALL rmi_callback(GaugeHeader*, int32_t service_id, HostWord extra)
+{
+    if (service_id == service_pre_install) {
+        rmi_module = reinterpret_cast<HMODULE>(extra);
+        rmi_window = find_host_window();
+        sound_create_device(rmi_window, &rmi_device);
+        sound_load_wave_resource(rmi_window, &rmi_device, &rmi_buffer, 30, rmi_module);
+    } else if (service_id == service_pre_kill) {
+        sound_release_buffer(&rmi_buffer);
+        sound_release_device(&rmi_device);
+    }
+}
+
+// The needle's source token follows its selector; the host fetches the new source from the next
+// update on, so the update right after a turn still shows the previous source's value.
+static double bearing(Needle* needle, int32_t use_adf, uint32_t vor_bearing, int32_t vor_power, uint32_t station_flags)
+{
+    if (use_adf != 0) {
+        needle->source.token = adf_bearing;
+        return adf_power != 0 ? needle->source.value.f64 : parked;
+    }
+    needle->source.token = vor_bearing;
+    if (vor_power == 0)
+        return parked;
+    ModuleVar station = module_var(station_flags);
+    lookup_var(&station);
+    if ((static_cast<uint32_t>(station.value.i32) & localizer_station) != 0)
+        return parked;
+    return needle->source.value.f64;
+}
+
+static double GAUGE_CALL right_needle_update(ElementHeader* element)
+{
+    return bearing(reinterpret_cast<Needle*>(element), rmi_right_adf, 0x3B, nav2_power, 0x37);
+}
+
+static double GAUGE_CALL left_needle_update(ElementHeader* element)
+{
+    return bearing(reinterpret_cast<Needle*>(element), rmi_left_adf, 0x226, nav1_power, 0x2E);
+}
+
+static double GAUGE_CALL left_selector_frame(ElementHeader*) { return rmi_left_adf; }
+static double GAUGE_CALL right_selector_frame(ElementHeader*) { return rmi_right_adf; }
+
+static int32_t GAUGE_CALL left_selector_click(MouseClick*, uint32_t)
+{
+    rmi_left_adf = 1 - rmi_left_adf;
+    sound_play(&rmi_buffer, 0);
+    return 0;
+}
+
+static int32_t GAUGE_CALL right_selector_click(MouseClick*, uint32_t)
+{
+    rmi_right_adf = 1 - rmi_right_adf;
+    sound_play(&rmi_buffer, 0);
+    return 0;
+}
+
+// Value 0 straight above the pivot, 180 straight below: the needle value is its angle in degrees.
+static NonlinearityEntry bearing_table[] = {
+    {.x = 150, .y = 50, .value = 0.0},
+    {.x = 150, .y = 250, .value = 180.0},
+};
+
+static FailureRecord card_failures[]         = {{.key = 20, .action = 1}, {.key = 11, .action = 0}, {.key = 0}};
+static FailureRecord right_needle_failures[] = {{.key = 20, .action = 1}, {.key = 5, .action = 0},
+                                                {.key = 15, .action = 0}, {.key = 21, .action = 0}, {.key = 0}};
+static FailureRecord left_needle_failures[]  = {{.key = 20, .action = 1}, {.key = 5, .action = 0},
+                                                {.key = 14, .action = 0}, {.key = 21, .action = 0}, {.key = 0}};
+
+static Icon right_selector = {
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 440, .x = 206, .y = 206, .gauge = &collins_rmi36_header,
+                    .image_flags = 0x3},
+    .source      = module_var(0),
+    .scale       = 1.0,
+    .frame_count = 2,
+    .callback    = right_selector_frame,
+};
+static ElementHeader* left_selector_next[] = {&right_selector.head, nullptr};
+
+static Icon left_selector = {
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 450, .x = 35, .y = 206, .gauge = &collins_rmi36_header,
+                    .next = left_selector_next, .image_flags = 0x3},
+    .source      = module_var(0),
+    .scale       = 1.0,
+    .frame_count = 2,
+    .callback    = left_selector_frame,
+};
+static ElementHeader* bezel_next[] = {&left_selector.head, nullptr};
+
+static StaticImage bezel = {
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 480, .gauge = &collins_rmi36_header, .next = bezel_next,
+             .image_flags = 0x3},
+};
+static ElementHeader* left_needle_next[] = {&bezel.head, nullptr};
+
+static Needle left_needle = {
+    .head     = {.kind = ElementKind::needle, .bitmap_id = 470, .x = 150, .y = 150, .offset_x = 87, .offset_y = 9,
+                 .gauge = &collins_rmi36_header, .next = left_needle_next, .failures = left_needle_failures,
+                 .image_flags = 0x4083},
+    .source   = module_var(0x226),
+    .table    = bearing_table, .table_count = count_of(bearing_table),
+    .callback = left_needle_update,
+};
+static ElementHeader* right_needle_next[] = {&left_needle.head, nullptr};
+
+static Needle right_needle = {
+    .head     = {.kind = ElementKind::needle, .bitmap_id = 460, .x = 150, .y = 150, .offset_x = 85, .offset_y = 14,
+                 .gauge = &collins_rmi36_header, .next = right_needle_next, .failures = right_needle_failures,
+                 .image_flags = 0x4083},
+    .source   = module_var(0x3B),
+    .table    = bearing_table, .table_count = count_of(bearing_table),
+    .callback = right_needle_update,
+};
+static ElementHeader* card_next[] = {&right_needle.head, nullptr};
+
+static Sprite card = {
+    .head            = {.kind = ElementKind::sprite, .bitmap_id = 430, .x = 35, .y = 35, .offset_x = 150,
+                        .offset_y = 150, .gauge = &collins_rmi36_header, .next = card_next, .failures = card_failures,
+                        .image_flags = 0x4083},
+    .x_source        = module_var(0), .x_scale = 0.0,
+    .y_source        = module_var(0), .y_scale = 0.0,
+    .angle_source    = module_var(0x54), .angle_scale = 1.0,
+    .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
+};
+static ElementHeader* face_next[] = {&card.head, nullptr};
+
+static StaticImage face = {
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 420, .gauge = &collins_rmi36_header, .next = face_next,
+             .image_flags = 0x4003},
+};
+static ElementHeader* elements[] = {&face.head, nullptr};
+
+static MouseRect mouse[] = {
+    {.type = mouse_rect_parent, .cursor = CURSOR_NONE, .help_id = 0xAB5A},
+    {.type = mouse_rect_child, .x = 35, .y = 206, .width = 59, .height = 59, .cursor = CURSOR_HAND,
+     .mouse_flags = MOUSE_LEFTSINGLE, .action = {.callback = left_selector_click}},
+    {.type = mouse_rect_child, .x = 206, .y = 206, .width = 59, .height = 59, .cursor = CURSOR_HAND,
+     .mouse_flags = MOUSE_LEFTSINGLE, .action = {.callback = right_selector_click}},
+    {.type = mouse_rect_end_parent},
+    {.type = mouse_rect_end},
+};
+
+GaugeHeader collins_rmi36_header = {
+    .version = gauge_header_version_800, .name = "Collins_RMI36", .elements = elements, .size_x_mm = 100,
+    .mouse_rects = mouse, .callback = rmi_callback,
+};
