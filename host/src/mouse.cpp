@@ -1,5 +1,7 @@
 #include "host/mouse.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -156,8 +158,11 @@ std::string format_tooltip(const char* text, const std::vector<double>& args)
                         flags += spec[k];
                 std::string fmt = "%" + flags + conversion;
                 char        buf[128];
-                if (std::strchr("diuxXc", conversion) != nullptr)
-                    std::snprintf(buf, sizeof buf, fmt.c_str(), static_cast<int>(v));
+                if (std::strchr("diuxXc", conversion) != nullptr) {
+                    // Whole-number inserts of values an int cannot hold show the nearest it can.
+                    double whole = std::isnan(v) ? 0.0 : std::clamp(v, -2147483648.0, 2147483647.0);
+                    std::snprintf(buf, sizeof buf, fmt.c_str(), static_cast<int>(whole));
+                }
                 else if (std::strchr("fFeEgGaA", conversion) != nullptr)
                     std::snprintf(buf, sizeof buf, fmt.c_str(), v);
                 else

@@ -138,6 +138,8 @@ TEST(TooltipText, InsertsTakeTheirConversionAndCodePageBytesBecomeUtf8)
     EXPECT_EQ(format_tooltip("%1!5$d!", {42}), "   42");
     EXPECT_EQ(format_tooltip("%1!n!", {42}), "42");
     EXPECT_EQ(format_tooltip("unclosed %1!d", {42}), "unclosed %1!d");
+    // Values an int cannot hold are held at its ends rather than converted out of range.
+    EXPECT_EQ(format_tooltip("%1!d! %2!d! %3!d!", {1e12, -1e12, std::nan("")}), "2147483647 -2147483648 0");
 }
 
 // ---------------------------------------------------------------------------------------------
