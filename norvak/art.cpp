@@ -38,8 +38,9 @@ static const artgen::GaugeHint gauges[] = {
      .label_offset = -491.67},
     {.gauge = "Propeller_Torque", .title = "TORQUE", .unit = "FT-LBS"},
     {.gauge = "Oil_Pressure", .title = "OIL PRESS", .unit = "PSI", .label_scale = 1 / 144.0},
-    {.gauge = "Fuel_Qty_Left_Main", .title = "FUEL L", .unit = "POUNDS"},
-    {.gauge = "Fuel_Qty_Right_Main", .title = "FUEL R", .unit = "POUNDS"},
+    // The two tanks' dials share their face, so it carries no side.
+    {.gauge = "Fuel_Qty_Left_Main", .title = "FUEL", .unit = "POUNDS"},
+    {.gauge = "Fuel_Qty_Right_Main", .title = "FUEL", .unit = "POUNDS"},
     {.gauge = "Fuel_Pressure", .title = "FUEL PRESS", .unit = "PSI", .label_scale = 1 / 144.0},
     {.gauge = "Carburetor_Temp", .title = "CARB", .unit = "DEGREES C"},
     {.gauge = "Oil_Temperature", .title = "OIL TEMP", .unit = "DEGREES C", .label_scale = 1 / 1.8,
@@ -53,8 +54,8 @@ static const artgen::GaugeHint gauges[] = {
     {.gauge = "NAV_GPS_Switch", .width = 57, .height = 30},
     {.gauge = "Gear_Lever", .width = 31, .height = 107},
     // A full tank (0x800000) holds 5900 pounds of water.
-    {.gauge = "Water_Qty_Left", .title = "WATER L", .unit = "POUNDS", .label_scale = 5900 / 8388608.0},
-    {.gauge = "Water_Qty_Right", .title = "WATER R", .unit = "POUNDS", .label_scale = 5900 / 8388608.0},
+    {.gauge = "Water_Qty_Left", .title = "WATER", .unit = "POUNDS", .label_scale = 5900 / 8388608.0},
+    {.gauge = "Water_Qty_Right", .title = "WATER", .unit = "POUNDS", .label_scale = 5900 / 8388608.0},
     {.gauge = "Water_Doors_Switch", .title = "WATER DOORS", .width = 200, .height = 64},
     {.gauge = "Water_System", .title = "WATER SYSTEM", .width = 350, .height = 96},
     // Navigation instruments.

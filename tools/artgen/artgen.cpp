@@ -45,11 +45,16 @@ void collect(ElementHeader* e, std::vector<ElementHeader*>& out)
             collect(*c, out);
 }
 
+// A dial label: whole numbers from 100 up, one decimal below (dropped when it is 0), so that
+// values converted from the table's units read as a face would print them.
 std::string label_for(double v)
 {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", v);
-    return buf;
+    std::snprintf(buf, sizeof buf, std::abs(v) >= 100 ? "%.0f" : "%.1f", v);
+    std::string s = buf;
+    if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0)
+        s.resize(s.size() - 2);
+    return s == "-0" ? "0" : s;
 }
 
 uint32_t frames_of(const GaugeHeader* g, const ElementHeader* e)
