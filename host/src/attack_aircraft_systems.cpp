@@ -44,9 +44,7 @@ void set_adf(SimState& sim, uint32_t bcd)
     int tenths = bcd_to_int(bcd);
     if (bcd > 0xFFFF || int_to_bcd(tenths) != bcd)
         return;
-    int khz = tenths / 10;
-    sim.set_integer(token_adf_whole, static_cast<int32_t>(int_to_bcd(khz % 1000)));
-    sim.set_integer(token_adf_extended, (khz >= 1000 ? 256 : 0) + tenths % 10);
+    set_adf_frequency(sim, tenths);
 }
 
 }  // namespace

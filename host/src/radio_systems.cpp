@@ -93,13 +93,6 @@ int adf_frequency(const SimState& sim)
     return (thousand * 1000 + bcd_to_int(whole)) * 10 + tenths;
 }
 
-void set_adf_frequency(SimState& sim, int tenths_of_khz)
-{
-    int khz = tenths_of_khz / 10;
-    sim.set_integer(token_adf_whole, static_cast<int32_t>(int_to_bcd(khz % 1000)));
-    sim.set_integer(token_adf_extended, (khz >= 1000 ? 256 : 0) + tenths_of_khz % 10);
-}
-
 // Whole-kHz and tenths steps carry and wrap within the band.
 void step_adf(SimState& sim, int tenths_step)
 {
@@ -116,6 +109,13 @@ void step_adf_digit(SimState& sim, int place, int step)
 }
 
 }  // namespace
+
+void set_adf_frequency(SimState& sim, int tenths_of_khz)
+{
+    int khz = tenths_of_khz / 10;
+    sim.set_integer(token_adf_whole, static_cast<int32_t>(int_to_bcd(khz % 1000)));
+    sim.set_integer(token_adf_extended, (khz >= 1000 ? 256 : 0) + tenths_of_khz % 10);
+}
 
 void install_radio_systems(PanelHost& host)
 {

@@ -32,4 +32,7 @@ void install_radio_systems(PanelHost& host);
 int      bcd_to_int(uint32_t bcd);
 uint32_t int_to_bcd(int value);
 
+// Puts an ADF frequency, in tenths of kHz, into the two ADF tokens.
+void set_adf_frequency(SimState& sim, int tenths_of_khz);
+
 }  // namespace host

@@ -34,7 +34,7 @@ int usage()
         "  gauge-host panel PANEL.CFG [WINDOW] [--set TOKEN=VALUE]... [--frames N] [--scale S] -o FILE.png\n"
         "  gauge-host catalogue MODULE --out DIR   (a picture of every gauge and an index.md)\n"
         "  gauge-host run SCENARIO [--out DIR]\n"
-        "  gauge-host demo [--out DIR]\n"
+        "  gauge-host demo [--out DIR]   (the default; pictures go to gauge-host-demo/ unless --out says)\n"
         "options:\n"
         "  --modules DIR   where bare module names are looked up (default: the modules folder of this build)\n"
         "MODULE is a path to a module file or a bare module name such as Tolvane.\n",
@@ -131,11 +131,16 @@ struct DrawOptions {
             throw HostError("--frames must not be negative and --scale must lie in (0, 16]");
     }
 
-    // Gives the variables their values and runs the frames.
-    void run(PanelHost& host) const
+    // Gives the variables their values: before the gauges are installed, so that whatever a gauge
+    // decides at installation sees them too.
+    void apply(PanelHost& host) const
     {
         for (auto [t, v] : sets)
             host.sim().set(t, v);
+    }
+
+    void run(PanelHost& host) const
+    {
         for (int i = 0; i < frames; ++i)
             host.frame(1.0 / 18);
     }
@@ -148,6 +153,7 @@ int render(const std::vector<std::string>& args, const std::string& module_dir)
     if (o.rest.size() != 2)
         return usage();
     PanelHost host;
+    o.apply(host);
     Module&   m = host.load_module(module_path(o.rest[0], module_dir));
     Gauge&    g = host.add_gauge(m, o.rest[1], o.params);
     g.connect();
@@ -190,6 +196,7 @@ int panel(const std::vector<std::string>& args, const std::string& module_dir)
     for (const PanelWindow* w : windows) {
         PanelHost              host;
         std::vector<Placement> placed;
+        o.apply(host);
         for (size_t i = 0; i < w->gauges.size(); ++i) {
             const PanelGauge& pg = w->gauges[i];
             try {
@@ -314,7 +321,8 @@ int main(int argc, char** argv)
         if (cmd == "run" && args.size() == 2)
             return run(load_scenario(args[1]), module_dir, out_dir);
         if (cmd == "demo" && args.size() == 1)
-            return run(parse_scenario(demo_scenario, demo_scenario_name, "."), module_dir, out_dir.empty() ? "." : out_dir);
+            return run(parse_scenario(demo_scenario, demo_scenario_name, "."), module_dir,
+                       out_dir.empty() ? "gauge-host-demo" : out_dir);
         return usage();
     } catch (const HostError& e) {
         std::fprintf(stderr, "gauge-host: %s\n", e.what());
