@@ -277,8 +277,8 @@ private:
                 (w[i] == "as" ? label : params) = w[i + 1];
             Gauge& g = host_.add_gauge(*module_, w[1], params, label);
             g.connect();
-            emit("gauge " + g.label() + " installed: " + std::to_string(g.elements().size()) + " element(s), " +
-                 std::to_string(g.width()) + "x" + std::to_string(g.height()) + " px");
+            // The picture's size is the art's, not the gauge's behaviour: it stays out of the trace.
+            emit("gauge " + g.label() + " installed: " + std::to_string(g.elements().size()) + " element(s)");
         } else if (c == "set") {
             host_.sim().set(parse_token(w[1]), parse_value(w[2]));
             emit("set " + hex(parse_token(w[1])) + " = " + format_number(host_.sim().number(parse_token(w[1]))));
