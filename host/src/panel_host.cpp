@@ -55,6 +55,12 @@ Gauge& PanelHost::add_gauge(Module& module, const std::string& gauge_name, const
         label = gauge_name;
     if (find_gauge(label) != nullptr)
         throw HostError("a gauge labelled '" + label + "' is already on the panel");
+    // A module's records serve every appearance of a gauge: a second appearance takes over the
+    // first one's parameter text, engine selection and sound slots. Say so rather than hide it.
+    for (auto& other : gauges_)
+        if (other->header() == entry.header)
+            trace("note: " + gauge_name + " is already on the panel as " + other->label() +
+                  "; both appearances share one set of records (parameter text, sound slots)");
     gauges_.push_back(std::make_unique<Gauge>(*this, module, entry, parameters, label));
     Gauge& g = *gauges_.back();
     try {

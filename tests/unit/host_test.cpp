@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -244,6 +245,23 @@ TEST_F(ProbeOnPanel, TooltipsComeFromTheInnermostGroup)
     Gauge& g = host.add_gauge(module, "Probe_All");
     EXPECT_EQ(g.tooltip_at(5, 5), "Probe gauge");
     EXPECT_EQ(g.tooltip_at(120, 120), "Inner 123.450 MHz, 7\xC2\xB0");
+}
+
+TEST_F(ProbeOnPanel, ASecondAppearanceIsNotedBecauseItSharesTheRecords)
+{
+    std::vector<std::string> lines;
+    host.set_trace([&](const std::string& line) { lines.push_back(line); });
+    host.add_gauge(module, "Probe_All", "", "first");
+    EXPECT_TRUE(lines.empty() || lines.back().rfind("note:", 0) != 0);
+    Gauge& second = host.add_gauge(module, "Probe_All", "other text", "second");
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "note: Probe_All is already on the panel as first; both appearances share one set of "
+                        "records (parameter text, sound slots)"),
+              lines.end());
+    // The shared header holds the text of the appearance installed last.
+    EXPECT_STREQ(second.header()->parameters, "other text");
+    EXPECT_THROW(host.add_gauge(module, "Probe_All", "", "second"), HostError);
+    host.set_trace(nullptr);   // the lines go before the host does
 }
 
 TEST_F(ProbeOnPanel, MissingBitmapFailsInstallationNamingIt)
