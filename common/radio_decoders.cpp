@@ -7,18 +7,11 @@ namespace {
 constexpr uint32_t adf_whole_digits = 0x10;   // hundreds, tens, units as BCD
 constexpr uint32_t adf_extended     = 0x12;   // 256 for a thousands digit of 1, plus the tenths
 
-uint32_t read_unsigned(uint32_t token)
-{
-    ModuleVar var = module_var(token);
-    lookup_var(&var);
-    return static_cast<uint32_t>(var.value.i32);
-}
-
 }  // namespace
 
 double decode_com_whole_mhz(uint32_t token)
 {
-    const uint32_t v = read_unsigned(token);
+    const uint32_t v = read_token_u32(token);
     if (v >= 0x3000)
         return 130 + ((v - 0x3000) >> 8);
     if (v >= 0x2000)
@@ -32,7 +25,7 @@ double decode_com_whole_mhz(uint32_t token)
 
 double decode_nav_whole_mhz(uint32_t token)
 {
-    const uint32_t v = read_unsigned(token);
+    const uint32_t v = read_token_u32(token);
     if (v >= 0x1000)
         return 110 + ((v - 0x1000) >> 8);
     return 100 + (v >> 8);
@@ -40,27 +33,27 @@ double decode_nav_whole_mhz(uint32_t token)
 
 double decode_bcd_fraction(uint32_t token)
 {
-    const uint32_t f = read_unsigned(token) & 0xFF;
+    const uint32_t f = read_token_u32(token) & 0xFF;
     return 10 * (f >> 4) + (f & 0xF);
 }
 
 double decode_bcd_code(uint32_t token)
 {
-    const uint32_t v = read_unsigned(token);
+    const uint32_t v = read_token_u32(token);
     return 1000 * (v >> 12) + 100 * ((v >> 8) & 0xF) + 10 * ((v >> 4) & 0xF) + (v & 0xF);
 }
 
 double decode_adf_whole_khz()
 {
-    const uint32_t v = read_unsigned(adf_whole_digits);
-    const uint32_t e = read_unsigned(adf_extended);
+    const uint32_t v = read_token_u32(adf_whole_digits);
+    const uint32_t e = read_token_u32(adf_extended);
     const uint32_t thousands = e >= 256 ? 1 : 0;
     return 1000 * thousands + 100 * (v >> 8) + 10 * ((v >> 4) & 0xF) + (v & 0xF);
 }
 
 double decode_adf_tenths()
 {
-    uint32_t t = read_unsigned(adf_extended);
+    uint32_t t = read_token_u32(adf_extended);
     if (t >= 256)
         t -= 256;
     return t;

@@ -55,6 +55,22 @@ inline double read_token(ModuleVar* var)
     return var->value.f64;
 }
 
+// Reads a token into a fresh variable and returns its value as f64.
+inline double read_token(uint32_t token)
+{
+    ModuleVar var = {.token = token};
+    lookup_var(&var);
+    return var.value.f64;
+}
+
+// The same for a token the host keeps as a 32-bit integer: the low word, unsigned.
+inline uint32_t read_token_u32(uint32_t token)
+{
+    ModuleVar var = {.token = token};
+    lookup_var(&var);
+    return static_cast<uint32_t>(var.value.i32);
+}
+
 // Small helpers for the records of a gauge file. They only place values; they never compute one.
 template <std::size_t N>
 constexpr uint32_t count_of(const NonlinearityEntry (&)[N]) { return N; }

@@ -25,35 +25,23 @@ static int32_t adf_mode_frame = mode_off;
 static double  adf_whole_khz  = 0.0;
 static double  adf_tenths     = 0.0;
 
-static HMODULE             adf_module       = nullptr;
-static HWND                adf_host_window  = nullptr;
-static LPDIRECTSOUND       adf_sound_device = nullptr;
-static LPDIRECTSOUNDBUFFER adf_sound_buffer = nullptr;
+static ClickSound adf_sound;
 
 static void GAUGE_CALL adf_head_callback(GaugeHeader*, int32_t service_id, HostWord extra)
 {
     switch (service_id) {
-    case service_pre_install: {
-        ModuleVar audio = module_var(adf_audio_at_start);
-        if (read_token(&audio) > 0)
+    case service_pre_install:
+        if (read_token(adf_audio_at_start) > 0)
             trigger_key_event(adf_audio_off_event, 0);
-        adf_module      = reinterpret_cast<HMODULE>(extra);
-        adf_host_window = find_host_window();
-        sound_create_device(adf_host_window, &adf_sound_device);
-        sound_load_wave_resource(adf_host_window, &adf_sound_device, &adf_sound_buffer, click_wave_id, adf_module);
         break;
-    }
     case service_pre_update:
         adf_whole_khz = decode_adf_whole_khz();
         adf_tenths    = decode_adf_tenths();
         break;
-    case service_pre_kill:
-        sound_release_buffer(&adf_sound_buffer);
-        sound_release_device(&adf_sound_device);
-        break;
     default:
         break;
     }
+    click_sound_service(adf_sound, service_id, extra, click_wave_id);
 }
 
 // Below 1000 kHz the window keeps a leading 0 (0345.5). Written even while dark.
@@ -62,7 +50,7 @@ static double GAUGE_CALL adf_display_update(ElementHeader* element)
     adf_whole_khz  = decode_adf_whole_khz();
     adf_tenths     = decode_adf_tenths();
     const double f = adf_whole_khz + adf_tenths / 10;
-    show_element(element, adf_power != 0);
+    set_hidden(element, adf_power == 0);
     write_element_text(element, f >= 1000 ? "%4.1f" : "0%4.1f", f);
     return 0.0;
 }
@@ -105,7 +93,7 @@ static int32_t GAUGE_CALL mode_off_click(MouseClick*, uint32_t)
     if (adf_power == 0)
         return 0;
     adf_mode_frame = mode_off;
-    sound_play(&adf_sound_buffer, 0);
+    play_click(adf_sound);
     adf_power = 0;
     if (adf_tone != 0) {
         adf_tone = 0;
@@ -118,7 +106,7 @@ static int32_t GAUGE_CALL mode_adf_click(MouseClick*, uint32_t)
 {
     if (adf_power == 0 && adf_tone == 0) {
         adf_mode_frame = mode_adf;
-        sound_play(&adf_sound_buffer, 0);
+        play_click(adf_sound);
         adf_power = 1;
     }
     if (adf_power != 0 && adf_tone != 0) {
@@ -133,7 +121,7 @@ static int32_t GAUGE_CALL mode_tone_click(MouseClick*, uint32_t)
 {
     if (adf_power == 0 && adf_tone == 0) {
         adf_mode_frame = mode_tone;
-        sound_play(&adf_sound_buffer, 0);
+        play_click(adf_sound);
         adf_power = 1;
         adf_tone  = 1;
         trigger_key_event(adf_audio_on_event, 0);

@@ -3,6 +3,7 @@
 // warning devices, a radio-altitude tape with its RAD ALT flag, a DH lamp, a GYRO/COMPUTER flag and a
 // slip ball. No gauge callback, no click zones: everything happens in the element callbacks.
 #include "avionics_power.h"
+#include "common/element_text.h"
 #include "frame/module.h"
 
 extern GaugeHeader collins_adi84a_header;
@@ -19,27 +20,6 @@ constexpr double   antenna_height_ft     = 14.0;   // subtracted for the tape, n
 constexpr double   decision_height_ft    = 214.0;
 constexpr double   attitude_stop         = 40.0;   // sphere and command bars
 
-static double read(uint32_t token)
-{
-    ModuleVar var = module_var(token);
-    return read_token(&var);
-}
-
-static uint32_t read_u32(uint32_t token)
-{
-    ModuleVar var = module_var(token);
-    lookup_var(&var);
-    return static_cast<uint32_t>(var.value.i32);
-}
-
-static void set_hidden(ElementHeader* element, bool hidden)
-{
-    if (hidden)
-        element->image_flags |= IMAGE_FLAGS_HIDDEN;
-    else
-        element->image_flags &= ~IMAGE_FLAGS_HIDDEN;
-}
-
 static double limit(double v)
 {
     return v < -attitude_stop ? -attitude_stop : v > attitude_stop ? attitude_stop : v;
@@ -54,17 +34,17 @@ static double GAUGE_CALL sphere_pitch(ElementHeader* element)
 static double GAUGE_CALL bar_height(ElementHeader* element)
 {
     double v = -reinterpret_cast<Sprite*>(element)->y_source.value.f64;
-    set_hidden(element, read(flight_director_token) == 0.0);
-    v += read(pitch_token);
+    set_hidden(element, read_token(flight_director_token) == 0.0);
+    v += read_token(pitch_token);
     return limit(v);
 }
 
 static double GAUGE_CALL bar_bank(ElementHeader* element)
 {
     double v = -reinterpret_cast<Sprite*>(element)->angle_source.value.f64;
-    if (read(flight_director_token) == 0.0)
+    if (read_token(flight_director_token) == 0.0)
         return 0.0;
-    return v + read(bank_token);
+    return v + read_token(bank_token);
 }
 
 static double GAUGE_CALL tape(ElementHeader* element)
@@ -84,7 +64,7 @@ static double GAUGE_CALL rad_alt_flag(ElementHeader* element)
 static double GAUGE_CALL glideslope_pointer(ElementHeader* element)
 {
     Slider* slider = reinterpret_cast<Slider*>(element);
-    set_hidden(element, nav1_power == 0 || read(0x354) < 0.5);
+    set_hidden(element, nav1_power == 0 || read_token(0x354) < 0.5);
     return slider->y_source.value.f64;
 }
 
@@ -98,9 +78,9 @@ static double GAUGE_CALL square(ElementHeader* element)
 // (0x2F3 below 20) signal: the GS flag shows and the localizer scale stays covered.
 static bool nav1_unusable()
 {
-    if (nav1_power == 0 || read_u32(0x117) != 0)
+    if (nav1_power == 0 || read_token_u32(0x117) != 0)
         return true;
-    return read(0x350) == 0.0 && (read_u32(0x11D) != 0 || read(0x2F3) < 20.0);
+    return read_token(0x350) == 0.0 && (read_token_u32(0x11D) != 0 || read_token(0x2F3) < 20.0);
 }
 
 static double GAUGE_CALL gs_flag(ElementHeader* element)
@@ -115,14 +95,14 @@ static double GAUGE_CALL localizer_cover(ElementHeader* element)
 {
     if (nav1_unusable() || reinterpret_cast<Icon*>(element)->source.value.f64 == 0.0)
         return 0.0;
-    return (read_u32(0x2E) & localizer_station) != 0 ? -1.0 : 0.0;
+    return (read_token_u32(0x2E) & localizer_station) != 0 ? -1.0 : 0.0;
 }
 
 static double GAUGE_CALL gyro_flag(ElementHeader*)
 {
-    bool failed = read_u32(0x117) != 0;
-    bool gyro   = read(0x114) > 0.0;
-    bool fd     = read(0x120) > 0.0;
+    bool failed = read_token_u32(0x117) != 0;
+    bool gyro   = read_token(0x114) > 0.0;
+    bool fd     = read_token(0x120) > 0.0;
     return failed || gyro || fd ? 0.0 : -1.0;
 }
 
@@ -130,10 +110,10 @@ static double GAUGE_CALL gyro_flag(ElementHeader*)
 static double GAUGE_CALL dh_lamp(ElementHeader* element)
 {
     double ft         = reinterpret_cast<Icon*>(element)->source.value.f64 * feet_per_metre;
-    double condition  = read(0x3C);
-    double descending = read(vertical_speed_token);
-    double a          = read(0x188);
-    double b          = read(0x1AF);
+    double condition  = read_token(0x3C);
+    double descending = read_token(vertical_speed_token);
+    double a          = read_token(0x188);
+    double b          = read_token(0x1AF);
     bool   lit = ft < decision_height_ft && descending < 0.0 && a < 0.9 && b < 0.9 && condition == 0.0;
     return lit ? 0.0 : -1.0;
 }

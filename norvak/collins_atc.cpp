@@ -24,36 +24,19 @@ constexpr int32_t atc_knob_at_on  = 2;
 static int32_t atc_switch_frame = atc_knob_at_off;
 static double  atc_code         = 0.0;
 
-static HMODULE             atc_module       = nullptr;
-static HWND                atc_host_window  = nullptr;
-static LPDIRECTSOUND       atc_sound_device = nullptr;
-static LPDIRECTSOUNDBUFFER atc_sound_buffer = nullptr;
+static ClickSound atc_sound;
 
 static void GAUGE_CALL atc_head_callback(GaugeHeader*, int32_t service_id, HostWord extra)
 {
-    switch (service_id) {
-    case service_pre_install:
-        atc_module      = reinterpret_cast<HMODULE>(extra);
-        atc_host_window = find_host_window();
-        sound_create_device(atc_host_window, &atc_sound_device);
-        sound_load_wave_resource(atc_host_window, &atc_sound_device, &atc_sound_buffer, click_wave_id, atc_module);
-        break;
-    case service_pre_update:
+    if (service_id == service_pre_update)
         atc_code = decode_bcd_code(code_token);
-        break;
-    case service_pre_kill:
-        sound_release_buffer(&atc_sound_buffer);
-        sound_release_device(&atc_sound_device);
-        break;
-    default:
-        break;
-    }
+    click_sound_service(atc_sound, service_id, extra, click_wave_id);
 }
 
 static double GAUGE_CALL atc_display_update(ElementHeader* element)
 {
     atc_code = decode_bcd_code(code_token);
-    show_element(element, atc_power != 0);
+    set_hidden(element, atc_power == 0);
     write_element_text(element, "%0004.0f", atc_code);
     return 0.0;
 }
@@ -122,7 +105,7 @@ static int32_t GAUGE_CALL switch_off(MouseClick*, uint32_t)
 {
     if (atc_power != 0) {
         atc_switch_frame = atc_knob_at_off;
-        sound_play(&atc_sound_buffer, 0);
+        play_click(atc_sound);
         atc_power = 0;
     }
     return 0;
@@ -132,7 +115,7 @@ static int32_t GAUGE_CALL switch_on(MouseClick*, uint32_t)
 {
     if (atc_power == 0) {
         atc_switch_frame = atc_knob_at_on;
-        sound_play(&atc_sound_buffer, 0);
+        play_click(atc_sound);
         atc_power = 1;
     }
     return 0;

@@ -6,8 +6,9 @@
 #include <cstdio>
 
 #include "avionics_power.h"
+#include "common/element_text.h"
 #include "frame/module.h"
-#include "sound/sound.h"
+#include "sound/click_sound.h"
 
 extern GaugeHeader collins_dme42a_header;
 
@@ -19,44 +20,17 @@ int32_t  dme_test_lamp      = 1;   // the windows show test patterns while set
 constexpr int32_t  test_updates            = 18;
 constexpr uint32_t event_dme_source_toggle = 0x102EE;
 
-static HMODULE             dme_module = nullptr;
-static HWND                dme_window = nullptr;
-static LPDIRECTSOUND       dme_device = nullptr;
-static LPDIRECTSOUNDBUFFER dme_buffer = nullptr;
+static ClickSound dme_sound;
 
 static void GAUGE_CALL dme_callback(GaugeHeader*, int32_t service_id, HostWord extra)
 {
-    if (service_id == service_pre_install) {
-        dme_module = reinterpret_cast<HMODULE>(extra);
-        dme_window = find_host_window();
-        sound_create_device(dme_window, &dme_device);
-        sound_load_wave_resource(dme_window, &dme_device, &dme_buffer, 30, dme_module);
-    } else if (service_id == service_pre_kill) {
-        sound_release_buffer(&dme_buffer);
-        sound_release_device(&dme_device);
-    }
+    click_sound_service(dme_sound, service_id, extra, 30);
 }
 
 // Any source other than 1 or 2 counts as powered.
 static bool selected_receiver_off()
 {
     return (dme_source == 1 && nav1_power == 0) || (dme_source == 2 && nav2_power == 0);
-}
-
-static void set_hidden(ElementHeader* element, bool hidden)
-{
-    if (hidden)
-        element->image_flags |= IMAGE_FLAGS_HIDDEN;
-    else
-        element->image_flags &= ~IMAGE_FLAGS_HIDDEN;
-}
-
-// The host's buffer holds the window's characters and a NUL.
-static void write_window(ElementHeader* element, const char* text)
-{
-    String* window = reinterpret_cast<String*>(element);
-    if (window->text != nullptr)
-        std::snprintf(window->text, window->char_count + 1, "%s", text);
 }
 
 // A reading whose text would not fit its window (far out of range) shows the window's dashes, as a
@@ -66,15 +40,15 @@ static void show_reading(ElementHeader* element, const char* format, double v, c
     char text[48];
     int  length = std::isfinite(v) ? std::snprintf(text, sizeof text, format, v) : -1;
     if (length < 0 || static_cast<uint32_t>(length) > reinterpret_cast<String*>(element)->char_count)
-        write_window(element, dashes);
+        write_element_text(element, "%s", dashes);
     else
-        write_window(element, text);
+        write_element_text(element, "%s", text);
 }
 
 static void show_pattern(ElementHeader* element, const char* pattern)
 {
     set_hidden(element, false);
-    write_window(element, pattern);
+    write_element_text(element, "%s", pattern);
 }
 
 // The bands below switch where the rounded text gains a digit (99.95 shows " 100", not "100.0"), so
@@ -159,7 +133,7 @@ static int32_t GAUGE_CALL mode_down_click(MouseClick*, uint32_t)
 {
     if (dme_mode > 0) {
         --dme_mode;
-        sound_play(&dme_buffer, 0);
+        play_click(dme_sound);
     }
     return 0;
 }
@@ -168,14 +142,14 @@ static int32_t GAUGE_CALL mode_up_click(MouseClick*, uint32_t)
 {
     if (dme_mode < 2) {
         ++dme_mode;
-        sound_play(&dme_buffer, 0);
+        play_click(dme_sound);
     }
     return 0;
 }
 
 static int32_t GAUGE_CALL source_click(MouseClick*, uint32_t)
 {
-    sound_play(&dme_buffer, 0);
+    play_click(dme_sound);
     trigger_key_event(event_dme_source_toggle, 0);
     return 0;
 }
@@ -184,7 +158,7 @@ static int32_t GAUGE_CALL test_click(MouseClick*, uint32_t)
 {
     if (dme_mode > 0) {
         dme_test_countdown = test_updates;
-        sound_play(&dme_buffer, 0);
+        play_click(dme_sound);
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 // turn with the card; a glideslope pointer with its GS flag, and a HEADING flag. The HDG and CRS knobs
 // send the new heading bug and course to the host. Navigation comes from NAV1.
 #include "avionics_power.h"
+#include "common/element_text.h"
 #include "frame/module.h"
 
 extern GaugeHeader collins_hsi70_header;
@@ -16,46 +17,25 @@ constexpr uint32_t course_knob_token = 0x2D;
 constexpr uint32_t event_heading_bug = 0x101FA;
 constexpr uint32_t event_course      = 0x100B4;
 
-static double read(uint32_t token)
-{
-    ModuleVar var = module_var(token);
-    return read_token(&var);
-}
-
-static uint32_t read_u32(uint32_t token)
-{
-    ModuleVar var = module_var(token);
-    lookup_var(&var);
-    return static_cast<uint32_t>(var.value.i32);
-}
-
-static void set_hidden(ElementHeader* element, bool hidden)
-{
-    if (hidden)
-        element->image_flags |= IMAGE_FLAGS_HIDDEN;
-    else
-        element->image_flags &= ~IMAGE_FLAGS_HIDDEN;
-}
-
 // The host reports no usable signal: a flag (0x11D) or a weak one (0x2F3 below 10).
-static bool signal_unusable() { return read(0x2F3) < 10.0 || read_u32(0x11D) != 0; }
+static bool signal_unusable() { return read_token(0x2F3) < 10.0 || read_token_u32(0x11D) != 0; }
 
 static double GAUGE_CALL bug_minus_heading(ElementHeader* element)
 {
-    return reinterpret_cast<Needle*>(element)->source.value.f64 - read(heading_token);
+    return reinterpret_cast<Needle*>(element)->source.value.f64 - read_token(heading_token);
 }
 
 static double GAUGE_CALL course_minus_heading(ElementHeader* element)
 {
-    return reinterpret_cast<Needle*>(element)->source.value.f64 - read(heading_token);
+    return reinterpret_cast<Needle*>(element)->source.value.f64 - read_token(heading_token);
 }
 
 // Source 0x355: 0 no arrow, -1 FROM (turned through 180 degrees), anything else TO.
 static double GAUGE_CALL to_from_arrow(ElementHeader* element)
 {
     double to_from = reinterpret_cast<Needle*>(element)->source.value.f64;
-    double heading = read(heading_token);
-    double course  = read(course_token);
+    double heading = read_token(heading_token);
+    double course  = read_token(course_token);
     if (signal_unusable()) {
         set_hidden(element, true);
         return 0.0;
@@ -72,7 +52,7 @@ static double GAUGE_CALL deviation_x(ElementHeader* element)
 
 static double GAUGE_CALL deviation_angle(ElementHeader* element)
 {
-    return reinterpret_cast<Sprite*>(element)->angle_source.value.f64 - read(heading_token);
+    return reinterpret_cast<Sprite*>(element)->angle_source.value.f64 - read_token(heading_token);
 }
 
 static double GAUGE_CALL glideslope_pointer(ElementHeader* element)
@@ -86,9 +66,9 @@ static double GAUGE_CALL glideslope_pointer(ElementHeader* element)
 static double GAUGE_CALL gs_flag(ElementHeader* element)
 {
     double v = reinterpret_cast<Icon*>(element)->source.value.f64;
-    if (read_u32(0x117) != 0)
+    if (read_token_u32(0x117) != 0)
         v = 0.0;
-    if (read(0x350) == 0.0 && signal_unusable())
+    if (read_token(0x350) == 0.0 && signal_unusable())
         v = 0.0;
     return v > 0.0 ? -1.0 : v;
 }
@@ -96,21 +76,21 @@ static double GAUGE_CALL gs_flag(ElementHeader* element)
 static double GAUGE_CALL heading_flag(ElementHeader* element)
 {
     uint32_t flag = static_cast<uint32_t>(reinterpret_cast<Icon*>(element)->source.value.i32);
-    if (read_u32(0x117) != 0)
+    if (read_token_u32(0x117) != 0)
         flag = 1;
     return flag != 0 ? 0.0 : -1.0;
 }
 
 static double GAUGE_CALL heading_bug_tooltip(TooltipHostArgs)
 {
-    heading_bug_value = read(heading_bug_token);
+    heading_bug_value = read_token(heading_bug_token);
     return heading_bug_value;
 }
 
 // Whole degrees toward zero; a value outside the 32-bit range (never a heading) counts as 0.
 static int32_t whole_degrees(uint32_t token)
 {
-    double v = read(token);
+    double v = read_token(token);
     return v > -2147483648.0 && v < 2147483648.0 ? static_cast<int32_t>(v) : 0;
 }
 

@@ -4,7 +4,7 @@
 // VOR receiver is tuned to a localizer, parks at 90.
 #include "avionics_power.h"
 #include "frame/module.h"
-#include "sound/sound.h"
+#include "sound/click_sound.h"
 
 extern GaugeHeader collins_rmi36_header;
 
@@ -15,22 +15,11 @@ constexpr uint32_t adf_bearing        = 0x27;
 constexpr uint32_t localizer_station  = 0x80;   // bit of the NAV station flags
 constexpr double   parked             = 90.0;
 
-static HMODULE             rmi_module = nullptr;
-static HWND                rmi_window = nullptr;
-static LPDIRECTSOUND       rmi_device = nullptr;
-static LPDIRECTSOUNDBUFFER rmi_buffer = nullptr;
+static ClickSound rmi_sound;
 
 static void GAUGE_CALL rmi_callback(GaugeHeader*, int32_t service_id, HostWord extra)
 {
-    if (service_id == service_pre_install) {
-        rmi_module = reinterpret_cast<HMODULE>(extra);
-        rmi_window = find_host_window();
-        sound_create_device(rmi_window, &rmi_device);
-        sound_load_wave_resource(rmi_window, &rmi_device, &rmi_buffer, 30, rmi_module);
-    } else if (service_id == service_pre_kill) {
-        sound_release_buffer(&rmi_buffer);
-        sound_release_device(&rmi_device);
-    }
+    click_sound_service(rmi_sound, service_id, extra, 30);
 }
 
 // The needle's source token follows its selector; the host fetches the new source from the next
@@ -44,9 +33,7 @@ static double bearing(Needle* needle, int32_t use_adf, uint32_t vor_bearing, int
     needle->source.token = vor_bearing;
     if (vor_power == 0)
         return parked;
-    ModuleVar station = module_var(station_flags);
-    lookup_var(&station);
-    if ((static_cast<uint32_t>(station.value.i32) & localizer_station) != 0)
+    if ((read_token_u32(station_flags) & localizer_station) != 0)
         return parked;
     return needle->source.value.f64;
 }
@@ -67,14 +54,14 @@ static double GAUGE_CALL right_selector_frame(ElementHeader*) { return rmi_right
 static int32_t GAUGE_CALL left_selector_click(MouseClick*, uint32_t)
 {
     rmi_left_adf = 1 - rmi_left_adf;
-    sound_play(&rmi_buffer, 0);
+    play_click(rmi_sound);
     return 0;
 }
 
 static int32_t GAUGE_CALL right_selector_click(MouseClick*, uint32_t)
 {
     rmi_right_adf = 1 - rmi_right_adf;
-    sound_play(&rmi_buffer, 0);
+    play_click(rmi_sound);
     return 0;
 }
 

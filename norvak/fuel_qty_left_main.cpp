@@ -11,8 +11,7 @@ static void GAUGE_CALL left_capacity(GaugeHeader*, int32_t service_id, HostWord)
 {
     if (service_id != service_pre_install)
         return;
-    ModuleVar capacity = module_var(0x124);
-    double    value    = read_token(&capacity);
+    double value = read_token(0x124);
     if (value > 0.0)
         left_fuel_capacity = value * 6.0;
 }

@@ -11,8 +11,7 @@ static void GAUGE_CALL right_capacity(GaugeHeader*, int32_t service_id, HostWord
 {
     if (service_id != service_pre_install)
         return;
-    ModuleVar capacity = module_var(0x12A);
-    double    value    = read_token(&capacity);
+    double value = read_token(0x12A);
     if (value > 0.0)
         right_fuel_capacity = value * 6.0;
 }

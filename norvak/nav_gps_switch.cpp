@@ -1,32 +1,21 @@
 // NAV_GPS_Switch: selects whether the navigation indicators follow NAV or GPS. The picture is the
 // host's selector value (token 0x350); a click asks the host to change it and clicks audibly.
 #include "frame/module.h"
-#include "sound/sound.h"
+#include "sound/click_sound.h"
 
 extern GaugeHeader nav_gps_switch_header;
 
-static HMODULE             nav_gps_module = nullptr;
-static HWND                nav_gps_window = nullptr;
-static LPDIRECTSOUND       nav_gps_device = nullptr;
-static LPDIRECTSOUNDBUFFER nav_gps_buffer = nullptr;
+static ClickSound nav_gps_sound;
 
 static void GAUGE_CALL nav_gps_callback(GaugeHeader*, int32_t service_id, HostWord extra)
 {
-    if (service_id == service_pre_install) {
-        nav_gps_module = reinterpret_cast<HMODULE>(extra);
-        nav_gps_window = find_host_window();
-        sound_create_device(nav_gps_window, &nav_gps_device);
-        sound_load_wave_resource(nav_gps_window, &nav_gps_device, &nav_gps_buffer, 30, nav_gps_module);
-    } else if (service_id == service_pre_kill) {
-        sound_release_buffer(&nav_gps_buffer);
-        sound_release_device(&nav_gps_device);
-    }
+    click_sound_service(nav_gps_sound, service_id, extra, 30);
 }
 
 static int32_t GAUGE_CALL nav_gps_click(MouseClick*, uint32_t)
 {
     trigger_key_event(0x10347, 0);
-    sound_play(&nav_gps_buffer, 0);
+    play_click(nav_gps_sound);
     return 0;
 }
 

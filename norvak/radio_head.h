@@ -7,8 +7,9 @@
 // and wrap-around are the host's. The only bounds a head applies are its whole-MHz limits.
 #pragma once
 
+#include "common/element_text.h"
 #include "frame/module.h"
-#include "sound/sound.h"
+#include "sound/click_sound.h"
 
 constexpr uint32_t click_wave_id = 30;
 
@@ -20,10 +21,7 @@ struct RadioHeadState {
     int32_t             switch_frame;   // knob_at_off at load
     double              whole_mhz;      // last decoded whole MHz (123 for 123.45)
     double              fraction;       // last decoded hundredths, 0 to 99 (45 for .45)
-    HMODULE             module;
-    HWND                host_window;
-    LPDIRECTSOUND       sound_device;
-    LPDIRECTSOUNDBUFFER sound_buffer;
+    ClickSound          sound;
 };
 
 struct RadioHead {
@@ -49,10 +47,3 @@ void radio_head_fraction_up(RadioHead& head);
 void radio_head_fraction_down(RadioHead& head);
 void radio_head_switch_off(RadioHead& head);
 void radio_head_switch_on(RadioHead& head);
-
-// Writes into a string element's host-supplied buffer, never past its character count. Shared by
-// every head with a digital window.
-void write_element_text(ElementHeader* element, const char* format, ...);
-
-// Shows or hides an element by its hidden bit.
-void show_element(ElementHeader* element, bool shown);

@@ -41,17 +41,11 @@ static const ShutDownStep shut_down_steps[] = {
     {.event_id = 0x1018D},
 };
 
-static bool token_above_zero(uint32_t token)
-{
-    ModuleVar var = module_var(token);
-    return read_token(&var) > 0.0;
-}
-
 static void GAUGE_CALL shut_down_callback(GaugeHeader*, int32_t service_id, HostWord)
 {
-    if (service_id != service_connect || !token_above_zero(shut_down_condition))
+    if (service_id != service_connect || !(read_token(shut_down_condition) > 0.0))
         return;
     for (const ShutDownStep& step : shut_down_steps)
-        if (step.token == 0 || token_above_zero(step.token))
+        if (step.token == 0 || read_token(step.token) > 0.0)
             trigger_key_event(step.event_id, 0);
 }

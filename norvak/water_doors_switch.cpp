@@ -2,7 +2,7 @@
 // click and then follows the direction in which the host moves the doors (token 0x365), sampled on
 // every 9th update.
 #include "frame/module.h"
-#include "sound/sound.h"
+#include "sound/click_sound.h"
 #include "water_state.h"
 
 extern GaugeHeader water_doors_switch_header;
@@ -12,22 +12,11 @@ static double  door_sample           = 0.0;
 static double  door_trend            = 0.0;   // -1 closing, 0 still, +1 opening
 static int32_t door_sample_countdown = 9;
 
-static HMODULE             doors_module = nullptr;
-static HWND                doors_window = nullptr;
-static LPDIRECTSOUND       doors_device = nullptr;
-static LPDIRECTSOUNDBUFFER doors_buffer = nullptr;
+static ClickSound doors_sound;
 
 static void GAUGE_CALL water_doors_callback(GaugeHeader*, int32_t service_id, HostWord extra)
 {
-    if (service_id == service_pre_install) {
-        doors_module = reinterpret_cast<HMODULE>(extra);
-        doors_window = find_host_window();
-        sound_create_device(doors_window, &doors_device);
-        sound_load_wave_resource(doors_window, &doors_device, &doors_buffer, 30, doors_module);
-    } else if (service_id == service_pre_kill) {
-        sound_release_buffer(&doors_buffer);
-        sound_release_device(&doors_device);
-    }
+    click_sound_service(doors_sound, service_id, extra, 30);
 }
 
 // Lit only while the doors are exactly fully open and the master is on; the drop relies on it.
@@ -73,7 +62,7 @@ static int32_t GAUGE_CALL doors_lever_click(MouseClick*, uint32_t)
     else if (door_lever_frame == 1)
         door_lever_frame = 0;
     trigger_key_event(0x10357, 0);
-    sound_play(&doors_buffer, 0);
+    play_click(doors_sound);
     return 0;
 }
 

@@ -7,7 +7,7 @@
 
 #include "extlink/extlink.h"
 #include "frame/module.h"
-#include "sound/sound.h"
+#include "sound/click_sound.h"
 #include "water_state.h"
 
 extern GaugeHeader water_system_header;
@@ -57,10 +57,7 @@ static double   last_time         = 0.0;
 static uint32_t ext_result        = 0;
 static uint8_t  request_buffer[128];
 
-static HMODULE             water_system_module = nullptr;
-static HWND                water_system_window = nullptr;
-static LPDIRECTSOUND       water_system_device = nullptr;
-static LPDIRECTSOUNDBUFFER water_system_buffer = nullptr;
+static ClickSound water_system_sound;
 
 static ModuleVar sim_time_var       = module_var(0x25C);
 static ModuleVar drop_command_var   = module_var(0x0F);
@@ -260,11 +257,6 @@ static void GAUGE_CALL water_system_callback(GaugeHeader* gauge, int32_t service
     switch (service_id) {
     case service_pre_install:
         read_water_config(gauge);
-        water_system_module = reinterpret_cast<HMODULE>(extra);
-        water_system_window = find_host_window();
-        sound_create_device(water_system_window, &water_system_device);
-        sound_load_wave_resource(water_system_window, &water_system_device, &water_system_buffer, 30,
-                                 water_system_module);
         break;
     case service_pre_update: {
         double dt = t - last_time;
@@ -275,10 +267,6 @@ static void GAUGE_CALL water_system_callback(GaugeHeader* gauge, int32_t service
         last_time = t;
         break;
     }
-    case service_pre_kill:
-        sound_release_buffer(&water_system_buffer);
-        sound_release_device(&water_system_device);
-        break;
     case service_connect:
         connect_water_link(t);
         break;
@@ -288,6 +276,7 @@ static void GAUGE_CALL water_system_callback(GaugeHeader* gauge, int32_t service
     default:
         break;
     }
+    click_sound_service(water_system_sound, service_id, extra, 30);
 }
 
 static double GAUGE_CALL master_switch_frame(ElementHeader*) { return water_master; }
@@ -296,21 +285,21 @@ static double GAUGE_CALL drop_mode_frame(ElementHeader*) { return drop_mode == 1
 static int32_t GAUGE_CALL master_click(MouseClick*, uint32_t)
 {
     water_master = water_master == 0 ? 1 : 0;
-    sound_play(&water_system_buffer, 0);
+    play_click(water_system_sound);
     return 0;
 }
 
 static int32_t GAUGE_CALL scoop_click(MouseClick*, uint32_t)
 {
     trigger_key_event(event_scoop, 0);
-    sound_play(&water_system_buffer, 0);
+    play_click(water_system_sound);
     return 0;
 }
 
 static int32_t GAUGE_CALL drop_mode_click(MouseClick*, uint32_t)
 {
     drop_mode = drop_mode == 0 ? 1 : 0;
-    sound_play(&water_system_buffer, 0);
+    play_click(water_system_sound);
     return 0;
 }
 

@@ -3,15 +3,11 @@
 
 int32_t sound_enabled = 1;
 
-namespace {
-
 int sound_off()
 {
     sound_enabled = 0;
     return 0;
 }
-
-}  // namespace
 
 // The executable's file name without drive, directory and extension decides; comparisons are exact
 // and a position past the end of the name never matches.

@@ -15,6 +15,9 @@
 // 1 while sound may be used; 0 from the first failing sound operation until the module is unloaded.
 extern int32_t sound_enabled;
 
+// Switches sound off for the module; returns 0, the failure result, for the failing operation.
+int sound_off();
+
 // The host simulator's variant (1 to 4), told from its executable's file name.
 int host_variant();
 // The host's main window ("FS98MAIN" or "MSCFSMAIN" by variant), or null.

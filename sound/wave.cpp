@@ -9,12 +9,6 @@ namespace {
 constexpr DWORD wave_buffer_flags = DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY | DSBCAPS_GLOBALFOCUS;
 constexpr LONG  wave_format_bytes = 18;
 
-int sound_off()
-{
-    sound_enabled = 0;
-    return 0;
-}
-
 // Finds 'fmt ' and then, after it, 'data' in the RIFF 'WAVE' form; reads the format record and the
 // samples into a new movable block, left locked. False if the file is not such a wave.
 bool read_wave(HMMIO file, WAVEFORMATEX* format, HGLOBAL* samples, const void** sample_data, DWORD* sample_bytes)

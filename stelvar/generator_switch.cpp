@@ -1,7 +1,7 @@
 // Generator_Switch: the generator switch under a hinged guard. The lever shows the host's generator
 // state (token 0x235). While the guard is down the lever cannot be moved: a left click on it does
 // nothing. The guard lifts and drops with any click on its hinge, or with a right click on the lever.
-#include "click_sound.h"
+#include "click_waves.h"
 
 extern GaugeHeader generator_switch_header;
 

@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-#include "click_sound.h"
+#include "click_waves.h"
 #include "common/radio_decoders.h"
 
 struct NavRadio {

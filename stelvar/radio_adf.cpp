@@ -3,9 +3,9 @@
 // dial pointer across the band's scale, a frequency window, a power switch with its lamp and a
 // volume knob. The host owns the receiver: the gauge reads tokens 0x10 and 0x12 and sends events;
 // changing band sets the receiver to the edge of the new band.
-#include <cstdio>
 
-#include "click_sound.h"
+#include "click_waves.h"
+#include "common/element_text.h"
 #include "common/numeric.h"
 #include "common/radio_decoders.h"
 #include "radio_power.h"
@@ -86,15 +86,11 @@ static double GAUGE_CALL dial_pointer(ElementHeader*)
 // to the window's characters: a token outside the BCD range cannot write past the host's buffer.
 static double GAUGE_CALL frequency_text(ElementHeader* element)
 {
-    auto*        text = reinterpret_cast<String*>(element);
-    const double f    = adf_frequency();
-    if (text->text != nullptr) {
-        const size_t size = text->char_count + 1;
-        if (radio_adf_power != 0)
-            std::snprintf(text->text, size, f < 1000.0 ? "0%4.1f" : "%4.1f", f);
-        else
-            std::snprintf(text->text, size, "%s", "      ");
-    }
+    const double f = adf_frequency();
+    if (radio_adf_power != 0)
+        write_element_text(element, f < 1000.0 ? "0%4.1f" : "%4.1f", f);
+    else
+        write_element_text(element, "%s", "      ");
     return 0.0;
 }
 

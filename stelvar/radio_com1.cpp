@@ -4,7 +4,7 @@
 // switches the indicator and COM1's flag.
 #include <cmath>
 
-#include "click_sound.h"
+#include "click_waves.h"
 #include "common/radio_decoders.h"
 #include "radio_power.h"
 

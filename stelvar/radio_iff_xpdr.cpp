@@ -4,7 +4,7 @@
 // The IDENT switch is painted and drawn but does nothing.
 #include <cmath>
 
-#include "click_sound.h"
+#include "click_waves.h"
 #include "common/radio_decoders.h"
 #include "radio_power.h"
 

@@ -33,12 +33,6 @@ constexpr uint32_t event_nav1_audio_off = 0x10128;
 constexpr uint32_t event_nav2_audio_off = 0x10129;
 constexpr uint32_t event_update_repeat  = 0x10211;
 
-static double token_value(uint32_t token)
-{
-    ModuleVar var = module_var(token);
-    return read_token(&var);
-}
-
 static void switch_radios_off()
 {
     radio_adf_power = 0;
@@ -57,10 +51,10 @@ static void switch_radios_off()
 static void GAUGE_CALL shut_down_callback(GaugeHeader*, int32_t service_id, HostWord)
 {
     if (service_id == service_connect) {
-        if (token_value(shut_down_condition) > 0.0)
+        if (read_token(shut_down_condition) > 0.0)
             switch_radios_off();
     } else if (service_id == service_pre_update) {
-        if (token_value(update_first_token) > 10.0 && token_value(update_second_token) > 2.0)
+        if (read_token(update_first_token) > 10.0 && read_token(update_second_token) > 2.0)
             trigger_key_event(event_update_repeat, 0);
     }
 }

@@ -2,7 +2,7 @@
 // state of the system (the icon's source token, 0 off, 1 on); the switch keeps no copy of it.
 #pragma once
 
-#include "click_sound.h"
+#include "click_waves.h"
 
 // Bitmaps of the common 30 x 44 switch: the plate and the lever (frame 0 down, 1 up).
 constexpr uint32_t switch_plate_bitmap = 420;

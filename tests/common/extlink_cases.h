@@ -247,9 +247,11 @@ TEST(ExtLinkReceiver, DamagedRecordsStayInsideTheQueue)
             EXPECT_EQ(g->after, 0x22222222u);
             EXPECT_TRUE(g->value == 0 || g->value == 0xABABABABu) << std::hex << g->value;
         }
-        for (uint32_t i = 0; i < storage.size(); ++i)
-            if (i < 64 || i >= 64 + end + 4)
+        for (uint32_t i = 0; i < storage.size(); ++i) {
+            if (i < 64 || i >= 64 + end + 4) {
                 ASSERT_EQ(storage[i], 0xCC) << "byte " << int(i) - 64 << " of the buffer";
+            }
+        }
         ext_close();
     }
 }

@@ -1,13 +1,9 @@
-// The click sound of one Stelvar_Instr gauge: its own DirectSound device and buffer, made at
-// pre-install and released at pre-kill. No two gauges share one.
+// The click sound of one gauge: its own DirectSound device and buffer, made at pre-install and
+// released at pre-kill. No two gauges share one.
 #pragma once
 
 #include "frame/module.h"
 #include "sound/sound.h"
-
-// Wave resources of the module: the electrical switches click with 10, the radios with 40.
-constexpr uint32_t switch_click_wave = 10;
-constexpr uint32_t radio_click_wave  = 40;
 
 struct ClickSound {
     HMODULE             module;
