@@ -32,7 +32,8 @@ function(add_gauge_module name)
     endif()
     add_library(${name} SHARED $<TARGET_OBJECTS:${code}> ${GAUGE_ART_DIR}/${name}/resources.rc ${M_DEF})
     target_link_libraries(${name} PRIVATE gauge_frame ${M_LIBS})
-    target_link_options(${name} PRIVATE -Wl,--enable-stdcall-fixup)
+    # The shipped DLL carries no debugging sections (the static runtime brings some).
+    target_link_options(${name} PRIVATE -Wl,--enable-stdcall-fixup -s)
     set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".gau"
                           RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/modules)
   endif()
