@@ -4,11 +4,12 @@
 
 #include <string>
 
-#include "host/panel_host.h"
-#include "host/scenario.h"
+#include "host/core/panel_host.h"
+#include "host/script/scenario.h"
 
 #if defined(GAUGE_HOST_RENDER)
-#include "host/render.h"
+#include "host/render/render.h"
+#include "host/world/world.h"
 #endif
 
 using namespace host;
@@ -22,7 +23,7 @@ std::string module_path(const std::string& name)
 
 void whole_panel_frame(benchmark::State& state, const char* module_name)
 {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   m = host.load_module(module_path(module_name));
     for (const GaugeEntry& g : m.gauges())
         host.add_gauge(m, g.name()).connect();
@@ -41,7 +42,7 @@ BENCHMARK(BM_StelvarPanelFrame)->Unit(benchmark::kMicrosecond);
 #if defined(GAUGE_HOST_RENDER)
 void BM_RenderAltimeter(benchmark::State& state)
 {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   m = host.load_module(module_path("Norvak_Instr"));
     Gauge&    g = host.add_gauge(m, "Altimeter");
     g.connect();

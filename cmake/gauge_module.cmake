@@ -1,4 +1,6 @@
-# add_gauge_module(<Name> SOURCES <gauge sources...> ART <art hints source> DEF <.def file> [LIBS <libs...>])
+# add_gauge_module(<Name> SOURCES <gauge sources...> ART <art hints source> DEF <.def file> [LIBS <libraries...>])
+#
+# LIBS names the libraries the module's code uses (gauge_common, gauge_sound, gauge_extlink).
 #
 # Native build: <Name>.so with its resources embedded from the art generated here.
 # win32 build:  <Name>.gau, a DLL with the same resources compiled from the native build's art.
@@ -6,9 +8,9 @@ function(add_gauge_module name)
   cmake_parse_arguments(M "" "ART;DEF" "SOURCES;LIBS" ${ARGN})
   set(code ${name}_code)
   add_library(${code} OBJECT ${M_SOURCES} ${PROJECT_SOURCE_DIR}/frame/module_entry.cpp)
-  target_link_libraries(${code} PUBLIC gauge_frame)
-  target_include_directories(${code} PUBLIC ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-  target_compile_options(${code} PRIVATE -fno-exceptions -fno-rtti -fvisibility=hidden)
+  target_link_libraries(${code} PUBLIC gauge_frame ${M_LIBS})
+  target_include_directories(${code} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_compile_options(${code} PRIVATE ${GAUGE_MODULE_CODE_OPTIONS})
 
   if(GAUGE_NATIVE)
     set(art_dir ${CMAKE_BINARY_DIR}/art/${name})

@@ -14,12 +14,11 @@ echo "== win32 build (the .gau modules)"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$jobs"
 
+mapfile -t modules < <(scripts/modules.sh)
 mkdir -p dist
-for module in Tolvane Norvak_Instr Stelvar_Instr; do
-  if [ -f "build/win32/modules/$module.gau" ]; then
-    cp "build/win32/modules/$module.gau" dist/
-    echo "dist/$module.gau: $(file -b "dist/$module.gau")"
-  fi
+for module in "${modules[@]}"; do
+  cp "build/win32/modules/$module.gau" dist/
+  echo "dist/$module.gau: $(file -b "dist/$module.gau")"
 done
 
 echo "== demonstration: the embedded default"
@@ -27,7 +26,7 @@ build/native/bin/gauge-host demo --out dist/demo
 echo "== the stall lamp"
 build/native/bin/gauge-host run scenarios/stall_lamp.scn --out dist/demo
 echo "== catalogue: every gauge drawn"
-for module in Tolvane Norvak_Instr Stelvar_Instr; do
+for module in "${modules[@]}"; do
   build/native/bin/gauge-host catalogue "$module" --out "dist/catalogue/$module"
 done
 echo "pictures in dist/demo: $(cd dist/demo && ls *.png | tr '\n' ' ')"

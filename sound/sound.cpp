@@ -1,6 +1,8 @@
 // Devices, playback, release and the host's main window.
 #include "sound/sound.h"
 
+#include "frame/host_variant.h"
+
 int32_t sound_enabled = 1;
 
 int sound_off()
@@ -9,41 +11,17 @@ int sound_off()
     return 0;
 }
 
-// The executable's file name without drive, directory and extension decides; comparisons are exact
-// and a position past the end of the name never matches.
 int host_variant()
 {
     char  path[260];
     DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
     path[n < sizeof path ? n : sizeof path - 1] = '\0';
-
-    const char* name = path;
-    for (const char* p = path; *p; ++p)
-        if (*p == '\\' || *p == '/' || *p == ':')
-            name = p + 1;
-    const char* end = name;
-    while (*end)
-        ++end;
-    for (const char* p = end; p > name;)
-        if (*--p == '.') {
-            end = p;
-            break;
-        }
-    const long length = end - name;
-
-    if (length >= 4 && name[3] == '2')
-        return 4;
-    if (length >= 1 && name[0] == 'C')
-        return 2;
-    if (length >= 3 && name[2] == '2')
-        return 3;
-    return 1;
+    return host_variant_of_path(path);
 }
 
 HWND find_host_window()
 {
-    const int variant = host_variant();
-    return FindWindowA(variant == 2 || variant == 4 ? "MSCFSMAIN" : "FS98MAIN", nullptr);
+    return FindWindowA(host_main_window_class(host_variant()), nullptr);
 }
 
 // Tried even while sound is off; only its own failure changes the switch.

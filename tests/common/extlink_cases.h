@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "extlink/extlink.h"
-#include "host/environment.h"
-#include "host/panel_host.h"
+#include "host/world/world.h"
+#include "host/core/panel_host.h"
 
 namespace extlink_cases {
 
@@ -21,7 +21,7 @@ protected:
 
     host::Environment& environment() { return host::environment_of(host_); }
 
-    host::PanelHost            host_;
+    host::SimulatedPanel            host_;
     std::array<uint8_t, 128>   buffer_{};
     uint32_t                   result_ = 0xFFFF;
 };

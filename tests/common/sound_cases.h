@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "host/environment.h"
+#include "host/world/environment.h"
 #include "sound/sound.h"
 #include "tests/fixtures/wave_fixture_ids.h"
 

@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "../gauge_tables.h"
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -40,7 +41,7 @@ TEST(AircraftTables, AttackAircraftFollowsItsTableOrder) { check_table("Stelvar_
 TEST(AircraftTables, EveryGaugeInstallsWithItsBitmaps)
 {
     for (const char* name : {"Norvak_Instr", "Stelvar_Instr"}) {
-        PanelHost host;
+        SimulatedPanel host;
         Module&   m = host.load_module(module_path(name));
         for (const GaugeEntry& e : m.gauges())
             EXPECT_NO_THROW(host.add_gauge(m, e.name())) << name << "!" << e.name();

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "common/engine_selection.h"
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 namespace {
@@ -121,7 +122,7 @@ TEST_F(EngineGauge, ReinstallationMovesFromTheDeclaredIdsNotTwice)
 
 TEST(EngineGaugeModule, FuelFlowOfEngineTwoReadsEngineTwosValues)
 {
-    host::PanelHost host;
+    host::SimulatedPanel host;
     host::Module&   m = host.load_module(module_path("Norvak_Instr"));
     if (m.find_gauge("Fuel_Flow") == nullptr)
         GTEST_SKIP() << "Fuel_Flow is not in Norvak_Instr yet";

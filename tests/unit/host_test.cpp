@@ -4,9 +4,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "host/mouse.h"
-#include "host/panel_host.h"
-#include "host/scenario.h"
+#include "host/core/mouse.h"
+#include "host/core/panel_host.h"
+#include "host/script/scenario.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -147,7 +148,7 @@ TEST(TooltipText, InsertsTakeTheirConversionAndCodePageBytesBecomeUtf8)
 // The probe module: every element kind, life cycle, clicks
 
 struct ProbeOnPanel : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   module = host.load_module(module_path("Probe"));
     std::vector<uint32_t> service_events()
     {

@@ -2,9 +2,9 @@
 #pragma once
 #include <string>
 
-#include "host/scenario.h"
+#include "host/core/module.h"
 
 inline std::string module_path(const std::string& name)
 {
-    return std::string(GAUGE_MODULE_DIR) + "/" + host::module_file_name(name);
+    return host::module_location(name, GAUGE_MODULE_DIR);
 }

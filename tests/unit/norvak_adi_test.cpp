@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -14,7 +15,7 @@ namespace {
 // Elements: 1 sphere, 2 bank pointer, 3 command bars, 4 tape, 6 localizer pointer, 7 glideslope
 // pointer, 8 slip ball, 9 RAD ALT flag, 10 localizer cover, 11 GS flag, 12 GYRO flag, 15 DH lamp.
 struct Adi : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   norvak = host.load_module(module_path("Norvak_Instr"));
     Gauge&    adi    = add("Collins_ADI84A");
 

@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -12,7 +13,7 @@ using namespace host;
 namespace {
 
 struct Airframe : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   norvak = host.load_module(module_path("Norvak_Instr"));
 
     Gauge& gauge(const std::string& name, const std::string& params = {})

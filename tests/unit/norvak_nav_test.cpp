@@ -9,7 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -19,7 +20,7 @@ namespace {
 using Events = std::vector<std::pair<uint32_t, uint32_t>>;
 
 struct Nav : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   norvak = host.load_module(module_path("Norvak_Instr"));
 
     void SetUp() override { standin::reset_sound(); }

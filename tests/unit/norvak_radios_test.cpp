@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -20,7 +21,7 @@ using Events = std::vector<std::pair<uint32_t, uint32_t>>;
 constexpr int whole_up = 3, whole_down = 4, fraction_up = 5, fraction_down = 6, switch_off = 12, switch_on = 13;
 
 struct NorvakRadios : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   norvak = host.load_module(module_path("Norvak_Instr"));
 
     void SetUp() override { standin::reset_sound(); }

@@ -6,7 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -19,7 +20,7 @@ constexpr uint32_t open_window = 0x103CB, close_window = 0x103CC, toggle_window 
 constexpr uint32_t view_forward = 0x100C6, view_back = 0x100C7, view_home = 0x10153;
 
 struct Buttons : ::testing::Test {
-    PanelHost                host;
+    SimulatedPanel                host;
     Module&                  norvak  = host.load_module(module_path("Norvak_Instr"));
     Module&                  stelvar = host.load_module(module_path("Stelvar_Instr"));
     std::vector<std::string> trace;

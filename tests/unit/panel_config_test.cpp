@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "host/module.h"
-#include "host/panel_config.h"
+#include "host/core/module.h"
+#include "host/formats/panel_config.h"
 
 using namespace host;
 

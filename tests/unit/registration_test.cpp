@@ -6,7 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -16,7 +17,7 @@ namespace {
 constexpr const char* atc_id = "(A:ATC ID,string)";
 
 struct Registration : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   module = host.load_module(module_path("Stelvar_Instr"));
     int       added  = 0;
 
@@ -112,7 +113,7 @@ TEST_F(Registration, OverlongTextsAreCutToTheirFields)
 // Shut_Down
 
 struct ShutDown : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     int added = 0;
     // Connects a new Shut_Down with these token values; returns the events sent since the last call.
     std::vector<uint32_t> connect(const std::string& module, const std::vector<std::pair<uint32_t, double>>& tokens)

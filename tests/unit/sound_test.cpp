@@ -4,7 +4,8 @@
 
 #include <standin_control.h>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 #include "tests/common/extlink_cases.h"
 #include "tests/common/sound_cases.h"
@@ -23,7 +24,7 @@ HostRun run_as_host(const std::string& file_name)
     standin::set_host_executable("/opt/sim/" + file_name);
     HostRun r;
     {
-        host::PanelHost h;
+        host::SimulatedPanel h;
         r.variant      = host_variant();
         HWND found     = find_host_window();
         r.window_found = found != nullptr && found == host::environment_of(h).main_window();

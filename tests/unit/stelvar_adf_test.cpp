@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "common/numeric.h"
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -46,7 +47,7 @@ TEST(RebaseDigits, RewritesDigitsBetweenBasesAndRejectsBasesWithoutDigits)
 }
 
 struct AttackAdf : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   stelvar = host.load_module(module_path("Stelvar_Instr"));
     Gauge*    adf     = nullptr;
 

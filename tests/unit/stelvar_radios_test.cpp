@@ -10,7 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -20,7 +21,7 @@ namespace {
 using Events = std::vector<std::pair<uint32_t, uint32_t>>;
 
 struct AttackRadios : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   stelvar = host.load_module(module_path("Stelvar_Instr"));
 
     void SetUp() override { standin::reset_sound(); }

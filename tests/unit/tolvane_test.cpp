@@ -2,7 +2,8 @@
 
 #include <vector>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -12,7 +13,7 @@ namespace {
 constexpr uint32_t stall_warning = 0x43;
 
 struct TolvaneOnPanel : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   module = host.load_module(module_path("Tolvane"));
     Gauge&    gauge  = host.add_gauge(module, "Tolvane");
     ElementHeader* lamp() const { return gauge.elements().at(1).element; }

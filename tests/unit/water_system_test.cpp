@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "host/environment.h"
-#include "host/panel_host.h"
+#include "host/world/world.h"
+#include "host/core/panel_host.h"
 #include "module_paths.h"
 
 using namespace host;
@@ -16,7 +16,7 @@ constexpr uint32_t left_tank = 0x0B8C, right_tank = 0x0BA4, full = 0x800000;
 constexpr Token    surface_token = 0x10000;   // what the host answers for the surface type
 
 struct Water : ::testing::Test {
-    PanelHost    host;
+    SimulatedPanel    host;
     Module&      norvak = host.load_module(module_path("Norvak_Instr"));
     Environment& env    = environment_of(host);
     Gauge*       doors  = nullptr;

@@ -5,7 +5,8 @@
 #include <windows.h>
 
 #include "../gauge_tables.h"
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "pe_image.h"
 
 using namespace host;
@@ -58,7 +59,7 @@ TEST(AircraftDlls, ExportExactlyTheirTwoRecordsAndTheirTableInOrder)
 
 TEST(AircraftDlls, ButtonsAndPlateThroughTheRealCallingConvention)
 {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   norvak = host.load_module(aircraft[0].path);
     Gauge&    fuel   = host.add_gauge(norvak, "Fuel_Toggle", "oGPS_PANEL p-2 b130 hTOGGLE_GPS_WINDOW");
     fuel.connect();

@@ -6,14 +6,15 @@
 #include <utility>
 #include <vector>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 
 using namespace host;
 
 namespace {
 
 struct NavDll : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   norvak = host.load_module("modules\\Norvak_Instr.gau");
 
     Gauge& gauge(const std::string& name)

@@ -2,14 +2,15 @@
 // the tooltip's height from the module's global, and the flag rules on 32-bit integer tokens.
 #include <gtest/gtest.h>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 
 using namespace host;
 
 namespace {
 
 struct AdiDll : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   norvak = host.load_module("modules\\Norvak_Instr.gau");
     Gauge&    adi    = add("Collins_ADI84A");
 

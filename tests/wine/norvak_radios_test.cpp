@@ -2,14 +2,15 @@
 // host's buffer, the tooltip value through the stdcall tooltip callback, and the tuning limits.
 #include <gtest/gtest.h>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 
 using namespace host;
 
 namespace {
 
 struct RadiosDll : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   norvak = host.load_module("modules\\Norvak_Instr.gau");
 
     Gauge& gauge(const std::string& name)

@@ -9,7 +9,8 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "pe_image.h"
 #include "tests/common/extlink_cases.h"
 #include "tests/common/sound_cases.h"
@@ -57,7 +58,7 @@ TEST(SoundHostChild, Report)
     const char* report = std::getenv("GAUGE_VARIANT_REPORT");
     if (report == nullptr)
         GTEST_SKIP() << "runs in copies of this program only";
-    host::PanelHost h;
+    host::SimulatedPanel h;
     HWND            found = find_host_window();
     std::ofstream(report) << host_variant() << " "
                           << (found != nullptr && found == host::environment_of(h).main_window() ? 1 : 0) << "\n";

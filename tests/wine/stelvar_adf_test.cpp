@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "common/numeric.h"
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 
 using namespace host;
 
@@ -16,7 +17,7 @@ namespace {
 using Events = std::vector<std::pair<uint32_t, uint32_t>>;
 
 struct StelvarAdfGau : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   stelvar = host.load_module("modules\\Stelvar_Instr.gau");
 
     Events sent(size_t from)

@@ -6,7 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 
 using namespace host;
 
@@ -15,7 +16,7 @@ namespace {
 using Events = std::vector<std::pair<uint32_t, uint32_t>>;
 
 struct StelvarGau : ::testing::Test {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   stelvar = host.load_module("modules\\Stelvar_Instr.gau");
 
     Gauge& gauge(const std::string& name)

@@ -3,7 +3,8 @@
 
 #include <windows.h>
 
-#include "host/panel_host.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
 #include "pe_image.h"
 
 using namespace host;
@@ -53,7 +54,7 @@ TEST(TolvaneDll, BitmapsAreRealResources)
 
 TEST(TolvaneDll, HostDrivesTheLampThroughTheRealCallingConvention)
 {
-    PanelHost host;
+    SimulatedPanel host;
     Module&   m = host.load_module(tolvane_path);
     Gauge&    g = host.add_gauge(m, "Tolvane");
     g.connect();

@@ -2,8 +2,8 @@
 // level arithmetic in the 32-bit build, including the saturated step after a long pause.
 #include <gtest/gtest.h>
 
-#include "host/environment.h"
-#include "host/panel_host.h"
+#include "host/world/world.h"
+#include "host/core/panel_host.h"
 
 using namespace host;
 
@@ -12,7 +12,7 @@ namespace {
 constexpr uint32_t left_tank = 0x0B8C, right_tank = 0x0BA4, full = 0x800000;
 
 struct WaterDll : ::testing::Test {
-    PanelHost    host;
+    SimulatedPanel    host;
     Module&      norvak = host.load_module("modules\\Norvak_Instr.gau");
     Environment& env    = environment_of(host);
     Gauge*       panel  = nullptr;

@@ -1,0 +1,501 @@
+#include "host/script/scenario.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <ostream>
+#include <sstream>
+
+#include "host/world/world.h"
+#if defined(GAUGE_HOST_RENDER)
+#include "host/render/render.h"
+#endif
+
+namespace host {
+namespace {
+
+std::vector<std::string> split_words(const std::string& line, const std::string& where)
+{
+    std::vector<std::string> words;
+    size_t                   i = 0;
+    while (i < line.size()) {
+        char c = line[i];
+        if (c == ' ' || c == '\t' || c == '\r') {
+            ++i;
+            continue;
+        }
+        if (c == '#')
+            break;
+        if (c == '"') {
+            size_t end = line.find('"', i + 1);
+            if (end == std::string::npos)
+                throw HostError(where + ": unterminated quoted text");
+            words.push_back(line.substr(i + 1, end - i - 1));
+            i = end + 1;
+            continue;
+        }
+        size_t end = line.find_first_of(" \t\r", i);
+        if (end == std::string::npos)
+            end = line.size();
+        words.push_back(line.substr(i, end - i));
+        i = end;
+    }
+    return words;
+}
+
+bool is_number(const std::string& w)
+{
+    try {
+        parse_value(w);
+        return true;
+    } catch (const HostError&) {
+        return false;
+    }
+}
+
+bool is_token(const std::string& w)
+{
+    try {
+        parse_token(w);
+        return true;
+    } catch (const HostError&) {
+        return false;
+    }
+}
+
+bool is_button(const std::string& w) { return w == "left" || w == "right"; }
+
+// Checks the shape of one command; returns an error message or "".
+std::string check(const std::vector<std::string>& w)
+{
+    const std::string& c = w[0];
+    const size_t       n = w.size() - 1;
+    auto               need = [&](size_t lo, size_t hi) -> std::string {
+        if (n < lo || n > hi)
+            return "'" + c + "' takes " + (lo == hi ? std::to_string(lo) : std::to_string(lo) + " to " + std::to_string(hi)) +
+                   " argument(s), not " + std::to_string(n);
+        return "";
+    };
+    auto rate = [&](size_t at) -> std::string {   // optional "at HZ" from position at
+        if (n < at)
+            return "";
+        if (n != at + 1 || w[at] != "at" || !is_number(w[at + 1]) || parse_value(w[at + 1]) <= 0)
+            return "'" + c + "' expects 'at HZ' with a positive rate";
+        return "";
+    };
+    if (c == "module")
+        return need(1, 1);
+    if (c == "gauge") {
+        if (auto e = need(1, 5); !e.empty())
+            return e;
+        for (size_t i = 2; i <= n; i += 2) {
+            if (i + 1 > n || (w[i] != "as" && w[i] != "params"))
+                return "'gauge' expects NAME [as LABEL] [params \"TEXT\"]";
+        }
+        return "";
+    }
+    if (c == "set" || c == "set-int") {
+        if (auto e = need(2, 2); !e.empty())
+            return e;
+        if (!is_token(w[1]))
+            return "bad token '" + w[1] + "'";
+        return is_number(w[2]) ? "" : "bad value '" + w[2] + "'";
+    }
+    if (c == "expr") {
+        if (auto e = need(2, 2); !e.empty())
+            return e;
+        return is_number(w[2]) ? "" : "bad value '" + w[2] + "'";
+    }
+    if (c == "frames") {
+        if (n < 1 || !is_number(w[1]) || parse_value(w[1]) < 0 || parse_value(w[1]) != std::floor(parse_value(w[1])))
+            return "'frames' expects a whole number of frames";
+        return rate(2);
+    }
+    if (c == "run") {
+        if (n < 1 || !is_number(w[1]) || parse_value(w[1]) < 0)
+            return "'run' expects a number of seconds";
+        return rate(2);
+    }
+    if (c == "click") {
+        if (auto e = need(2, 3); !e.empty())
+            return e;
+        if (!is_number(w[2]))
+            return "bad rectangle index '" + w[2] + "'";
+        return n == 3 && !is_button(w[3]) ? "button must be left or right, not '" + w[3] + "'" : "";
+    }
+    if (c == "click-at" || c == "tooltip") {
+        if (auto e = c == "tooltip" ? need(3, 3) : need(3, 4); !e.empty())
+            return e;
+        if (!is_number(w[2]) || !is_number(w[3]))
+            return "bad point '" + w[2] + " " + w[3] + "'";
+        return n == 4 && !is_button(w[4]) ? "button must be left or right, not '" + w[4] + "'" : "";
+    }
+    if (c == "show" || c == "disconnect" || c == "remove")
+        return need(1, 1);
+    if (c == "picture") {
+        if (n != 2 && !(n == 4 && w[3] == "scale" && is_number(w[4]) && parse_value(w[4]) > 0))
+            return "'picture' expects LABEL FILE [scale S]";
+        return "";
+    }
+    // The external interface window
+    if (c == "ext") {
+        if (n == 1 && (w[1] == "present" || w[1] == "silent" || w[1] == "absent"))
+            return "";
+        if (n == 2 && (w[1] == "version" || w[1] == "receiver") && is_token(w[2]))
+            return w[1] == "version" && parse_token(w[2]) > 0xFFFF ? "'ext version' takes a number up to 65535" : "";
+        if (n == 3 && w[1] == "set" && is_token(w[2]) && is_token(w[3]))
+            return "";
+        return "'ext' takes present|silent|absent, version N, receiver V or set OFFSET VALUE";
+    }
+    if (c == "expect" && n >= 1 && w[1] == "ext")
+        return n == 3 && is_token(w[2]) && is_token(w[3]) ? "" : "'expect ext' takes OFFSET VALUE";
+    if (c == "expect") {
+        if (n < 1)
+            return "'expect' needs what to expect";
+        const std::string& what = w[1];
+        if (what == "token")
+            return n == 3 && is_token(w[2]) && is_number(w[3]) ? "" : "'expect token' takes TOKEN VALUE";
+        if (what == "event")
+            return (n == 2 || n == 3) && is_token(w[2]) && (n == 2 || is_number(w[3])) ? ""
+                                                                                        : "'expect event' takes ID [VALUE]";
+        if (what == "window")
+            return n == 3 && is_token(w[2]) && (w[3] == "open" || w[3] == "closed")
+                       ? ""
+                       : "'expect window' takes ID open|closed";
+        if (what == "tooltip")
+            return n == 5 && is_number(w[3]) && is_number(w[4]) ? "" : "'expect tooltip' takes LABEL X Y \"TEXT\"";
+        if (what == "element") {
+            if (n < 4 || !is_number(w[3]))
+                return "'expect element' takes LABEL INDEX hidden|shown|frame N|value V|text T";
+            const std::string& k = w[4];
+            if ((k == "hidden" || k == "shown") && n == 4)
+                return "";
+            if ((k == "frame" || k == "value") && n == 5 && is_number(w[5]))
+                return "";
+            if (k == "text" && n == 5)
+                return "";
+            return "'expect element' takes LABEL INDEX hidden|shown|frame N|value V|text T";
+        }
+        return "cannot expect '" + what + "'";
+    }
+    return "unknown command '" + c + "'";
+}
+
+std::string fixed3(double v)
+{
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 3);
+    return ec == std::errc() ? std::string(buf, end) : "?";
+}
+
+class Runner {
+public:
+    Runner(const Scenario& s, std::ostream& out, const ScenarioOptions& o) : s_(s), out_(out), opt_(o)
+    {
+        host_.set_trace([this](const std::string& line) { emit(line); });
+    }
+
+    ScenarioResult run()
+    {
+        ScenarioResult r;
+        for (const ScenarioCommand& c : s_.commands) {
+            line_ = c.line;
+            try {
+                execute(c.words);
+            } catch (const HostError& e) {
+                throw HostError(where() + ": " + e.what());
+            }
+            ++r.commands;
+        }
+        // Take what is left on the panel through the rest of its life before the summary.
+        while (!host_.gauges().empty()) {
+            std::string label = host_.gauges().back()->label();
+            host_.remove_gauge(*host_.gauges().back());
+            emit("gauge " + label + " removed");
+        }
+        r.failures = failures_;
+        emit(failures_ == 0 ? "done: all expectations met"
+                            : "done: " + std::to_string(failures_) + " expectation(s) failed");
+        return r;
+    }
+
+private:
+    std::string where() const { return s_.name + ":" + std::to_string(line_); }
+    void        emit(const std::string& text) { out_ << "t=" << fixed3(host_.sim().time()) << " " << text << "\n"; }
+
+    void fail(const std::string& text)
+    {
+        ++failures_;
+        emit("FAIL " + where() + ": " + text);
+    }
+
+    Gauge& gauge(const std::string& label)
+    {
+        Gauge* g = host_.find_gauge(label);
+        if (g == nullptr)
+            throw HostError("no gauge labelled '" + label + "' on the panel");
+        return *g;
+    }
+
+    std::string resolve(const std::string& path, const std::string& base) const
+    {
+        if (path.empty() || path[0] == '/' || base.empty())
+            return path;
+        return base + "/" + path;
+    }
+
+    void frames(long n, double hz)
+    {
+        for (long i = 0; i < n; ++i)
+            host_.frame(1.0 / hz);
+    }
+
+    static uint32_t button(const std::vector<std::string>& w, size_t at)
+    {
+        return w.size() > at && w[at] == "right" ? MOUSE_RIGHTSINGLE : MOUSE_LEFTSINGLE;
+    }
+
+    void execute(const std::vector<std::string>& w)
+    {
+        const std::string& c = w[0];
+        if (c == "module") {
+            module_ = &host_.load_module(module_location(w[1], opt_.module_dir, s_.directory));
+            // The gauge count stays out of the trace: a module gains gauges without its scenarios changing.
+            emit("module " + module_->name() + " loaded");
+        } else if (c == "gauge") {
+            if (module_ == nullptr)
+                throw HostError("'gauge' before any 'module'");
+            std::string label, params;
+            for (size_t i = 2; i + 1 < w.size(); i += 2)
+                (w[i] == "as" ? label : params) = w[i + 1];
+            Gauge& g = host_.add_gauge(*module_, w[1], params, label);
+            g.connect();
+            // The picture's size is the art's, not the gauge's behaviour: it stays out of the trace.
+            emit("gauge " + g.label() + " installed: " + std::to_string(g.elements().size()) + " element(s)");
+        } else if (c == "set") {
+            host_.sim().set(parse_token(w[1]), parse_value(w[2]));
+            emit("set " + hex(parse_token(w[1])) + " = " + format_number(host_.sim().number(parse_token(w[1]))));
+        } else if (c == "set-int") {
+            host_.sim().set_integer(parse_token(w[1]), static_cast<int32_t>(parse_value(w[2])));
+            emit("set " + hex(parse_token(w[1])) + " = " + std::to_string(host_.sim().get(parse_token(w[1])).whole) +
+                 " (integer)");
+        } else if (c == "expr") {
+            host_.sim().set_expression(w[1], parse_value(w[2]));
+            emit("expression \"" + w[1] + "\" = " + format_number(parse_value(w[2])));
+        } else if (c == "frames" || c == "run") {
+            double hz = w.size() > 3 ? parse_value(w[3]) : 18.0;
+            long   n  = c == "frames" ? static_cast<long>(parse_value(w[1]))
+                                      : static_cast<long>(std::lround(parse_value(w[1]) * hz));
+            frames(n, hz);
+            emit("ran " + std::to_string(n) + " frame(s) at " + format_number(hz) + " Hz");
+        } else if (c == "click") {
+            ClickResult r = gauge(w[1]).click_rect(static_cast<int>(parse_value(w[2])), button(w, 3));
+            if (!r.hit)
+                throw HostError("gauge '" + w[1] + "' has " + r.action);
+            emit("click " + w[1] + " rect " + w[2] + ": " + r.action);
+        } else if (c == "click-at") {
+            ClickResult r = gauge(w[1]).click_at(static_cast<int>(parse_value(w[2])), static_cast<int>(parse_value(w[3])),
+                                                 button(w, 4));
+            emit("click " + w[1] + " at " + w[2] + "," + w[3] + ": " +
+                 (r.hit ? "rect " + std::to_string(r.rect_index) + " " : "") + r.action);
+        } else if (c == "tooltip") {
+            auto t = gauge(w[1]).tooltip_at(static_cast<int>(parse_value(w[2])), static_cast<int>(parse_value(w[3])));
+            emit("tooltip " + w[1] + " at " + w[2] + "," + w[3] + ": " + (t ? "\"" + *t + "\"" : "none"));
+        } else if (c == "show") {
+            show(gauge(w[1]));
+        } else if (c == "picture") {
+            Gauge& g = gauge(w[1]);
+#if defined(GAUGE_HOST_RENDER)
+            std::string file = resolve(w[2], opt_.picture_dir.empty() ? s_.directory : opt_.picture_dir);
+            render_png(g, file, w.size() > 4 ? parse_value(w[4]) : 1.0);
+            emit("picture " + g.label() + " -> " + w[2]);
+#else
+            (void)g;
+            throw HostError("pictures are drawn by the native build only");
+#endif
+        } else if (c == "disconnect") {
+            gauge(w[1]).disconnect();
+            emit("gauge " + w[1] + " disconnected");
+        } else if (c == "remove") {
+            host_.remove_gauge(gauge(w[1]));
+            emit("gauge " + w[1] + " removed");
+        } else if (c == "expect") {
+            expect(w);
+        } else if (c == "ext") {
+            external_interface(w);
+        }
+    }
+
+    void external_interface(const std::vector<std::string>& w)
+    {
+        Environment& env = environment_of(host_);
+        if (w[1] == "present" || w[1] == "silent" || w[1] == "absent") {
+            env.set_ext_mode(w[1] == "present" ? ExtMode::present : w[1] == "silent" ? ExtMode::silent : ExtMode::absent);
+            emit("external interface " + w[1]);
+        } else if (w[1] == "version") {
+            env.set_host_version(static_cast<uint16_t>(parse_token(w[2])));
+            emit("external interface host version " + std::to_string(parse_token(w[2])));
+        } else if (w[1] == "receiver") {
+            env.set_receiver_version(parse_token(w[2]));
+            emit("external interface receiver version " + hex(parse_token(w[2])));
+        } else {
+            env.poke(parse_token(w[2]), parse_token(w[3]));
+            emit("external interface " + hex(parse_token(w[2])) + " = " + std::to_string(parse_token(w[3])));
+        }
+    }
+
+    void expect_external(const std::vector<std::string>& w)
+    {
+        const uint32_t offset = parse_token(w[2]), want = parse_token(w[3]);
+        const uint32_t got    = environment_of(host_).peek(offset);
+        if (got == want)
+            emit("ok external interface " + hex(offset) + " = " + std::to_string(got));
+        else
+            fail("external interface " + hex(offset) + " is " + std::to_string(got) + ", expected " + std::to_string(want));
+    }
+
+    void show(Gauge& g)
+    {
+        for (const ElementState& s : g.elements()) {
+            std::string line = "  " + g.label() + "[" + std::to_string(s.index) + "] ";
+            const ElementHeader* e = s.element;
+            line += std::string(s.depth, '.') + "kind " + std::to_string(static_cast<uint32_t>(e->kind));
+            if (e->kind != ElementKind::string)
+                line += " bitmap " + std::to_string(e->bitmap_id);
+            line += " flags " + hex(e->image_flags) + (s.hidden ? " hidden" : " shown");
+            switch (e->kind) {
+            case ElementKind::needle: line += " value " + format_number(s.value[0]) + " angle " + fixed3(s.needle_angle * 180 / 3.14159265358979323846); break;
+            case ElementKind::icon: line += " value " + format_number(s.value[0]) + " frame " + std::to_string(s.frame); break;
+            case ElementKind::string: line += " text \"" + s.text + "\""; break;
+            case ElementKind::slider:
+            case ElementKind::moving_image: line += " x " + format_number(s.value[0]) + " y " + format_number(s.value[1]); break;
+            case ElementKind::sprite: line += " x " + format_number(s.value[0]) + " y " + format_number(s.value[1]) + " angle " + format_number(s.value[2]); break;
+            case ElementKind::static_image: break;
+            }
+            emit(line);
+        }
+    }
+
+    void expect(const std::vector<std::string>& w)
+    {
+        const std::string& what = w[1];
+        if (what == "ext")
+            return expect_external(w);
+        if (what == "token") {
+            uint32_t t    = parse_token(w[2]);
+            double   want = parse_value(w[3]);
+            double   got  = host_.sim().number(t);
+            if (got == want)
+                emit("ok token " + hex(t) + " = " + format_number(got));
+            else
+                fail("token " + hex(t) + " is " + format_number(got) + ", expected " + format_number(want));
+        } else if (what == "event") {
+            uint32_t id = parse_token(w[2]);
+            const auto& events = host_.sim().events();
+            for (size_t i = event_cursor_; i < events.size(); ++i) {
+                if (events[i].id == id && (w.size() < 4 || events[i].value == static_cast<uint32_t>(parse_value(w[3])))) {
+                    event_cursor_ = i + 1;
+                    emit("ok event " + hex(id) + " value " + std::to_string(events[i].value));
+                    return;
+                }
+            }
+            fail("no event " + hex(id) + (w.size() > 3 ? " value " + w[3] : "") + " since the last expected one");
+        } else if (what == "window") {
+            uint32_t id   = parse_token(w[2]);
+            bool     want = w[3] == "open";
+            if (host_.sim().window_open(id) == want)
+                emit("ok window " + std::to_string(id) + " " + w[3]);
+            else
+                fail("window " + std::to_string(id) + " is " + (want ? "closed" : "open") + ", expected " + w[3]);
+        } else if (what == "tooltip") {
+            auto t = gauge(w[2]).tooltip_at(static_cast<int>(parse_value(w[3])), static_cast<int>(parse_value(w[4])));
+            if (t && *t == w[5])
+                emit("ok tooltip \"" + *t + "\"");
+            else
+                fail("tooltip is " + (t ? "\"" + *t + "\"" : std::string("none")) + ", expected \"" + w[5] + "\"");
+        } else if (what == "element") {
+            Gauge& g   = gauge(w[2]);
+            int    idx = static_cast<int>(parse_value(w[3]));
+            if (idx < 0 || idx >= static_cast<int>(g.elements().size()))
+                throw HostError("gauge '" + g.label() + "' has no element " + w[3] + " (it has " +
+                                std::to_string(g.elements().size()) + ")");
+            const ElementState& s = g.elements()[idx];
+            const std::string&  k = w[4];
+            std::string         subject = "element " + g.label() + "[" + w[3] + "]";
+            bool                ok;
+            std::string         got;
+            if (k == "hidden" || k == "shown") {
+                ok  = s.hidden == (k == "hidden");
+                got = s.hidden ? "hidden" : "shown";
+            } else if (k == "frame") {
+                ok  = s.frame == static_cast<int>(parse_value(w[5]));
+                got = "frame " + std::to_string(s.frame);
+            } else if (k == "value") {
+                ok  = s.value[0] == parse_value(w[5]);
+                got = "value " + format_number(s.value[0]);
+            } else {
+                ok  = s.text == w[5];
+                got = "text \"" + s.text + "\"";
+            }
+            if (ok)
+                emit("ok " + subject + " " + got);
+            else
+                fail(subject + " is " + got + ", expected " + k + (w.size() > 5 ? " " + w[5] : ""));
+        }
+    }
+
+    const Scenario&        s_;
+    std::ostream&          out_;
+    ScenarioOptions        opt_;
+    SimulatedPanel              host_;
+    Module*                module_       = nullptr;
+    int                    line_         = 0;
+    int                    failures_     = 0;
+    size_t                 event_cursor_ = 0;
+};
+
+}  // namespace
+
+Scenario parse_scenario(const std::string& text, const std::string& name, const std::string& directory)
+{
+    Scenario s;
+    s.name      = name;
+    s.directory = directory;
+    std::istringstream in(text);
+    std::string        line;
+    int                number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        std::string where = name + ":" + std::to_string(number);
+        auto        words = split_words(line, where);
+        if (words.empty())
+            continue;
+        if (std::string e = check(words); !e.empty())
+            throw HostError(where + ": " + e);
+        s.commands.push_back(ScenarioCommand{number, std::move(words)});
+    }
+    return s;
+}
+
+Scenario load_scenario(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw HostError("cannot read scenario '" + path + "'");
+    std::stringstream text;
+    text << in.rdbuf();
+    auto        slash = path.find_last_of("/\\");
+    std::string dir   = slash == std::string::npos ? "." : path.substr(0, slash);
+    std::string base  = slash == std::string::npos ? path : path.substr(slash + 1);
+    return parse_scenario(text.str(), base, dir);
+}
+
+ScenarioResult run_scenario(const Scenario& scenario, std::ostream& out, const ScenarioOptions& options)
+{
+    Runner r(scenario, out, options);
+    return r.run();
+}
+
+}  // namespace host

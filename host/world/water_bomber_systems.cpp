@@ -1,0 +1,134 @@
+// The water bomber's airframe for the panel host. Key events from the gauges change the tokens the
+// gauges read back; travelling parts (doors, gear) move a little every frame. Doors and gear move
+// only after an event has given them somewhere to go, so a script may also set their tokens directly.
+#include "host/world/water_bomber_systems.h"
+
+#include <cmath>
+#include <memory>
+#include <optional>
+
+namespace host {
+namespace {
+
+struct Airframe {
+    std::optional<double> drop_command;   // takes effect at the next frame
+    std::optional<double> doors_target;   // 0 or 1 while the doors travel
+    bool                  gear_moving = false;
+    int32_t               traced_left = 0, traced_right = 0;
+    double                traced_at   = -1.0;
+};
+
+// Moves value toward target by at most step; lands exactly on the target.
+double approach(double value, double target, double step)
+{
+    if (std::abs(target - value) <= step)
+        return target;
+    return value + (target > value ? step : -step);
+}
+
+std::string percent(int32_t level) { return format_number(std::round(level / 8388608.0 * 1000.0) / 10.0) + "%"; }
+
+// A line for the timeline whenever a tank changes: at most one per second of host time, and always
+// when a tank becomes full or empty.
+void trace_water(PanelHost& host, Airframe& a)
+{
+    SimState& sim   = host.sim();
+    auto      left  = static_cast<int32_t>(sim.number(token_left_water));
+    auto      right = static_cast<int32_t>(sim.number(token_right_water));
+    if (left == a.traced_left && right == a.traced_right)
+        return;
+    auto at_end = [](int32_t v) { return v == 0 || v == 0x800000; };
+    bool newly_at_end = (at_end(left) && left != a.traced_left) || (at_end(right) && right != a.traced_right);
+    if (!newly_at_end && std::floor(sim.time()) == std::floor(a.traced_at))
+        return;
+    host.trace("water left " + std::to_string(left) + " (" + percent(left) + ") right " + std::to_string(right) +
+               " (" + percent(right) + ")");
+    a.traced_left  = left;
+    a.traced_right = right;
+    a.traced_at    = sim.time();
+}
+
+void frame(PanelHost& host, Airframe& a, double dt)
+{
+    SimState& sim = host.sim();
+    sim.set(token_sim_time, sim.time());
+    sim.set(token_clock_seconds, std::fmod(sim.number(token_clock_seconds) + dt, 86400.0));
+    sim.set_expression(surface_type_expression, sim.number(token_surface_type));
+    if (a.drop_command) {
+        sim.set(token_drop_command, *a.drop_command);
+        a.drop_command.reset();
+    }
+
+    if (a.doors_target) {
+        double now = approach(sim.number(token_doors_position), *a.doors_target, dt / doors_travel_seconds);
+        sim.set(token_doors_position, now);
+        if (now == *a.doors_target) {
+            host.trace(now == 1.0 ? "water doors open" : "water doors closed");
+            a.doors_target.reset();
+        }
+    }
+    if (a.gear_moving) {
+        double handle = sim.number(token_gear_handle);
+        double step   = dt * gear_down_position / gear_travel_seconds;
+        bool   moving = false;
+        for (Token t : {token_gear_front, token_gear_left, token_gear_right}) {
+            sim.set(t, approach(sim.number(t), handle, step));
+            moving = moving || sim.number(t) != handle;
+        }
+        if (!moving) {
+            host.trace(handle > 0 ? "gear down" : "gear up");
+            a.gear_moving = false;
+        }
+    }
+    trace_water(host, a);
+}
+
+}  // namespace
+
+void install_water_bomber_systems(PanelHost& host)
+{
+    auto      a   = std::make_shared<Airframe>();
+    SimState& sim = host.sim();
+
+    // As in the simulator, the drop command changes between frames: every step of one update sees
+    // the same command, and the last event of a frame decides.
+    sim.on_event(event_drop_on, [a](SimState&, const KeyEvent&) { a->drop_command = 1.0; });
+    sim.on_event(event_drop_off, [a](SimState&, const KeyEvent&) { a->drop_command = 0.0; });
+    sim.on_event(event_scoop, [](SimState& s, const KeyEvent&) {
+        s.set(token_scoop_state, s.number(token_scoop_state) != 0.0 ? 0.0 : 1.0);
+    });
+    sim.on_event(event_nav_gps_toggle, [](SimState& s, const KeyEvent&) {
+        s.set(token_nav_gps, s.number(token_nav_gps) != 0.0 ? 0.0 : 1.0);
+    });
+    // A click while the doors travel sends them back the other way.
+    sim.on_event(event_water_doors, [a](SimState& s, const KeyEvent&) {
+        if (a->doors_target)
+            a->doors_target = 1.0 - *a->doors_target;
+        else
+            a->doors_target = s.number(token_doors_position) >= 0.5 ? 0.0 : 1.0;
+    });
+    sim.on_event(event_gear_toggle, [a](SimState& s, const KeyEvent&) {
+        s.set(token_gear_handle, s.number(token_gear_handle) > 0.0 ? 0.0 : gear_down_position);
+        a->gear_moving = true;
+    });
+    sim.on_event(event_altimeter_up, [](SimState& s, const KeyEvent&) {
+        s.set(token_altimeter_setting, s.number(token_altimeter_setting) + 1.0);
+    });
+    sim.on_event(event_altimeter_down, [](SimState& s, const KeyEvent&) {
+        s.set(token_altimeter_setting, s.number(token_altimeter_setting) - 1.0);
+    });
+    auto step_clock = [](SimState& s, double by) {
+        s.set(token_clock_seconds, std::fmod(s.number(token_clock_seconds) + by + 86400.0, 86400.0));
+    };
+    sim.on_event(event_clock_forward, [step_clock](SimState& s, const KeyEvent&) { step_clock(s, clock_step_seconds); });
+    sim.on_event(event_clock_back, [step_clock](SimState& s, const KeyEvent&) { step_clock(s, -clock_step_seconds); });
+
+    // The panel comes up on the ground at standard pressure with the gear down and the doors shut.
+    sim.set(token_altimeter_setting, 1013.0);
+    for (Token t : {token_gear_handle, token_gear_front, token_gear_left, token_gear_right})
+        sim.set(t, gear_down_position);
+
+    host.add_frame_hook([a](PanelHost& h, double dt) { frame(h, *a, dt); });
+}
+
+}  // namespace host

@@ -1,0 +1,49 @@
+// gauge-host's verbs: one row each, from which the dispatch, the usage text and the reference in
+// docs/gauge-host.md are made.
+#pragma once
+
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace gauge_host {
+
+// What every verb is given: its own words (options it does not know are its to reject) and the
+// options common to all verbs.
+struct Invocation {
+    std::vector<std::string> args;
+    std::string              module_dir;   // where bare module names are found
+    std::string              out_dir;      // --out, or empty
+};
+
+struct Command {
+    const char* name;
+    const char* synopsis;   // the words after the name, as in the usage text
+    const char* summary;    // one line
+    int (*run)(const Invocation&);
+};
+
+// Every verb in the order the usage text lists them.
+std::span<const Command> commands();
+
+// The usage text and the markdown reference, both made from the table.
+std::string usage_text();
+std::string reference_markdown();
+
+// Verbs, one file each.
+int list_command(const Invocation&);
+int render_command(const Invocation&);
+int panel_command(const Invocation&);
+int catalogue_command(const Invocation&);
+int run_command(const Invocation&);
+int demo_command(const Invocation&);
+int help_command(const Invocation&);
+
+// Thrown for words a verb does not take: main prints the message and the verb's usage line, and
+// exits with 2.
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace gauge_host
