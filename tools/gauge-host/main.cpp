@@ -13,6 +13,7 @@
 
 #include "demo_scenario.h"
 #include "host/panel_config.h"
+#include "host/limits.h"
 #include "host/panel_host.h"
 #include "host/scenario.h"
 #if defined(GAUGE_HOST_RENDER)
@@ -110,10 +111,16 @@ struct DrawOptions {
                 out = next();
             else if (a == "--param" && takes_param)
                 params = next();
-            else if (a == "--frames")
-                frames = static_cast<int>(parse_value(next()));
-            else if (a == "--scale")
+            else if (a == "--frames") {
+                auto n = whole_within(parse_value(next()), 0, frame_limit);
+                if (!n || *n != parse_value(args[i]))
+                    throw HostError("--frames must lie in 0.." + std::to_string(frame_limit));
+                frames = static_cast<int>(*n);
+            } else if (a == "--scale") {
                 scale = parse_value(next());
+                if (!(scale > 0 && scale <= scale_limit))
+                    throw HostError("--scale must lie in (0, " + format_number(scale_limit) + "]");
+            }
             else if (a == "--set") {
                 const std::string& kv = next();
                 auto               eq = kv.find('=');
@@ -127,8 +134,6 @@ struct DrawOptions {
         }
         if (out.empty())
             throw HostError(std::string(command) + " needs -o FILE.png");
-        if (frames < 0 || scale <= 0 || scale > 16)
-            throw HostError("--frames must not be negative and --scale must lie in (0, 16]");
     }
 
     // Gives the variables their values: before the gauges are installed, so that whatever a gauge
