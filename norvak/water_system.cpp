@@ -137,9 +137,12 @@ static void scoop_tank(double dt, uint32_t offset, int32_t* level)
     ext_process(&ext_result);
     if (ext_result != 0)
         return;
-    uint32_t filled = static_cast<uint32_t>(*level) + static_cast<uint32_t>(level_change(dt, water_config.scoop_rate));
-    if (filled > static_cast<uint32_t>(full_tank))
+    // Between empty and full whatever the rate: a negative one takes water out, down to empty.
+    int64_t filled = static_cast<int64_t>(static_cast<uint32_t>(*level)) + level_change(dt, water_config.scoop_rate);
+    if (filled > full_tank)
         filled = full_tank;
+    if (filled < 0)
+        filled = 0;
     *level = static_cast<int32_t>(filled);
     ext_write(offset, 4, level, &ext_result);
     if (ext_result != 0)
@@ -160,8 +163,9 @@ static bool fetch_and_drain(double dt, uint32_t offset, int32_t* level)
     ext_process(&ext_result);
     if (ext_result != 0)
         return false;
+    // A negative rate puts water back, up to full.
     int64_t drained = static_cast<int64_t>(*level) - level_change(dt, water_config.dump_rate);
-    *level = drained < 0 ? 0 : static_cast<int32_t>(drained);
+    *level = drained < 0 ? 0 : drained > full_tank ? full_tank : static_cast<int32_t>(drained);
     return true;
 }
 

@@ -24,9 +24,13 @@ HWND find_host_window()
     return FindWindowA(host_main_window_class(host_variant()), nullptr);
 }
 
-// Tried even while sound is off; only its own failure changes the switch.
+// While sound is off no device is made (release would never let it go) and the slot keeps what it
+// holds. A slot filled again lets go of the device it held first: a gauge placed twice shares it.
 int sound_create_device(HWND host_window, LPDIRECTSOUND* device)
 {
+    if (!sound_enabled)
+        return 0;
+    sound_release_device(device);
     *device = nullptr;
     if (FAILED(DirectSoundCreate(nullptr, device, nullptr))) {
         *device = nullptr;

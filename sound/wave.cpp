@@ -76,6 +76,7 @@ uint32_t sound_load_wave_resource(HWND, LPDIRECTSOUND* device, LPDIRECTSOUNDBUFF
 {
     if (!sound_enabled)
         return 0;
+    sound_release_buffer(buffer);   // a slot filled again lets go of what it held
     *buffer = nullptr;
 
     HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), "WAVE");

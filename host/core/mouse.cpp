@@ -138,6 +138,34 @@ std::string cp1252_to_utf8(const char* text)
     return out;
 }
 
+namespace {
+
+// Flags, width and precision as C reads them, with the width and the precision held to a field that
+// a tooltip can show; whatever does not fit that order is dropped.
+std::string bounded_field(const std::string& spec)
+{
+    constexpr size_t field_limit = 100;
+    size_t           k = 0;
+    std::string      out;
+    while (k < spec.size() && std::strchr("-+ #0", spec[k]) != nullptr)
+        out += spec[k++];
+    auto number = [&]() {
+        size_t n = 0;
+        for (; k < spec.size() && spec[k] >= '0' && spec[k] <= '9'; ++k)
+            n = std::min(n * 10 + static_cast<size_t>(spec[k] - '0'), field_limit);
+        return n;
+    };
+    if (k < spec.size() && spec[k] >= '1' && spec[k] <= '9')
+        out += std::to_string(number());
+    if (k < spec.size() && spec[k] == '.') {
+        ++k;
+        out += "." + std::to_string(number());
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string format_tooltip(const char* text, const std::vector<double>& args)
 {
     std::string out;
@@ -156,8 +184,8 @@ std::string format_tooltip(const char* text, const std::vector<double>& args)
                 for (size_t k = 0; k + 1 < spec.size(); ++k)
                     if (std::strchr("-+ #0123456789.", spec[k]) != nullptr)
                         flags += spec[k];
-                std::string fmt = "%" + flags + conversion;
-                char        buf[128];
+                std::string fmt = "%" + bounded_field(flags) + conversion;
+                char        buf[512];   // room for any value at the widest field allowed
                 if (std::strchr("diuxXc", conversion) != nullptr) {
                     // Whole-number inserts of values an int cannot hold show the nearest it can.
                     double whole = std::isnan(v) ? 0.0 : std::clamp(v, -2147483648.0, 2147483647.0);

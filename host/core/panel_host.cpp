@@ -36,6 +36,8 @@ PanelServices* PanelHost::services() { return &services_table; }
 
 Module& PanelHost::load_module(const std::string& path)
 {
+    if (path.find('\0') != std::string::npos)
+        throw HostError("module path holds a NUL byte");
     for (auto& m : modules_)
         if (m->path() == path)
             return *m;
@@ -52,12 +54,18 @@ Gauge& PanelHost::add_gauge(Module& module, const std::string& gauge_name, const
         label = gauge_name;
     if (find_gauge(label) != nullptr)
         throw HostError("a gauge labelled '" + label + "' is already on the panel");
+    // The gauge reads its text up to the first NUL: a text holding one would reach it cut short.
+    if (parameters.find('\0') != std::string::npos)
+        throw HostError("the parameter text of '" + label + "' holds a NUL byte");
     // A module's records serve every appearance of a gauge: a second appearance takes over the
     // first one's parameter text, engine selection and sound slots. Say so rather than hide it.
+    // One note per appearance, naming the first.
     for (auto& other : gauges_)
-        if (other->header() == entry.header)
+        if (other->header() == entry.header) {
             trace("note: " + gauge_name + " is already on the panel as " + other->label() +
                   "; both appearances share one set of records (parameter text, sound slots)");
+            break;
+        }
     gauges_.push_back(std::make_unique<Gauge>(*this, module, entry, parameters, label));
     Gauge& g = *gauges_.back();
     try {

@@ -1,6 +1,7 @@
 // The services table that modules call into, dispatching to the current panel host.
 #include <cstring>
 
+#include "host/core/limits.h"
 #include "host/core/panel_host.h"
 
 namespace host {
@@ -103,7 +104,7 @@ uint32_t GAUGE_CALL svc_execute_calculator_code(const char* code, double* number
     if (number)
         *number = n;
     if (integer)
-        *integer = static_cast<int32_t>(n);
+        *integer = saturate_int32(n);
     if (text) {
         // The text stays owned by the host until the next call.
         static thread_local std::string last_text;

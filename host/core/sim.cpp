@@ -1,5 +1,7 @@
 #include "host/core/sim.h"
 
+#include "host/core/limits.h"
+
 namespace host {
 
 void SimState::set(Token token, double value)
@@ -7,7 +9,7 @@ void SimState::set(Token token, double value)
     TokenValue& v = tokens_[token];
     if (is_integer(token)) {
         v.integer = true;
-        v.whole   = static_cast<int32_t>(value);
+        v.whole   = saturate_int32(value);
     } else {
         v.integer = false;
         v.number  = value;
@@ -37,7 +39,7 @@ void SimState::declare_integer(Token token)
     if (integer_tokens_.insert(token).second) {
         auto it = tokens_.find(token);
         if (it != tokens_.end() && !it->second.integer) {
-            it->second.whole   = static_cast<int32_t>(it->second.number);
+            it->second.whole   = saturate_int32(it->second.number);
             it->second.integer = true;
         }
     }

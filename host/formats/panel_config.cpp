@@ -38,6 +38,17 @@ int to_int(const std::string& word, const std::string& where, const char* what)
     }
 }
 
+// Two runs of decimal digits naming the same number, however long: "007" and "7".
+bool same_number(const std::string& a, const std::string& b)
+{
+    auto digits = [](const std::string& s) {
+        return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(a) || !digits(b))
+        return false;
+    return a.substr(std::min(a.find_first_not_of('0'), a.size())) == b.substr(std::min(b.find_first_not_of('0'), b.size()));
+}
+
 }  // namespace
 
 const PanelWindow* PanelConfig::find(const std::string& name) const
@@ -46,8 +57,7 @@ const PanelWindow* PanelConfig::find(const std::string& name) const
         if (lower(w.section) == lower(name) || lower(w.title) == lower(name))
             return &w;
         // "0" or "00" for Window00
-        if (!name.empty() && std::all_of(name.begin(), name.end(), ::isdigit) && w.section.size() > 6 &&
-            std::stoi(w.section.substr(6)) == std::stoi(name))
+        if (same_number(w.section.size() > 6 ? w.section.substr(6) : "", name))
             return &w;
     }
     return nullptr;

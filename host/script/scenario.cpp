@@ -8,6 +8,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "host/core/limits.h"
 #include "host/world/world.h"
 #if defined(GAUGE_HOST_RENDER)
 #include "host/render/render.h"
@@ -67,6 +68,16 @@ bool is_token(const std::string& w)
 
 bool is_button(const std::string& w) { return w == "left" || w == "right"; }
 
+// A number that the run reads as an integer in [low, high] (truncated toward zero).
+bool is_whole_within(const std::string& w, int64_t low, int64_t high)
+{
+    return is_number(w) && whole_within(parse_value(w), low, high).has_value();
+}
+
+bool is_int(const std::string& w) { return is_whole_within(w, INT32_MIN, INT32_MAX); }
+
+const std::string int_range = "-2147483648..2147483647";
+
 // Checks the shape of one command; returns an error message or "".
 std::string check(const std::vector<std::string>& w)
 {
@@ -83,6 +94,8 @@ std::string check(const std::vector<std::string>& w)
             return "";
         if (n != at + 1 || w[at] != "at" || !is_number(w[at + 1]) || parse_value(w[at + 1]) <= 0)
             return "'" + c + "' expects 'at HZ' with a positive rate";
+        if (double hz = parse_value(w[at + 1]); hz < lowest_rate || hz > highest_rate)
+            return "'" + c + "' rate must lie in " + format_number(lowest_rate) + ".." + format_number(highest_rate) + " Hz";
         return "";
     };
     if (c == "module")
@@ -101,7 +114,9 @@ std::string check(const std::vector<std::string>& w)
             return e;
         if (!is_token(w[1]))
             return "bad token '" + w[1] + "'";
-        return is_number(w[2]) ? "" : "bad value '" + w[2] + "'";
+        if (!is_number(w[2]))
+            return "bad value '" + w[2] + "'";
+        return c == "set-int" && !is_int(w[2]) ? "'set-int' value must lie in " + int_range : "";
     }
     if (c == "expr") {
         if (auto e = need(2, 2); !e.empty())
@@ -111,18 +126,28 @@ std::string check(const std::vector<std::string>& w)
     if (c == "frames") {
         if (n < 1 || !is_number(w[1]) || parse_value(w[1]) < 0 || parse_value(w[1]) != std::floor(parse_value(w[1])))
             return "'frames' expects a whole number of frames";
+        if (parse_value(w[1]) > frame_limit)
+            return "'frames' must lie in 0.." + std::to_string(frame_limit);
         return rate(2);
     }
     if (c == "run") {
         if (n < 1 || !is_number(w[1]) || parse_value(w[1]) < 0)
             return "'run' expects a number of seconds";
-        return rate(2);
+        if (auto e = rate(2); !e.empty())
+            return e;
+        const double hz = n > 2 ? parse_value(w[3]) : 18.0;
+        if (parse_value(w[1]) * hz > frame_limit)
+            return "'run' must lie in 0.." + format_number(std::floor(frame_limit / hz)) + " seconds at " +
+                   format_number(hz) + " Hz (" + std::to_string(frame_limit) + " frames)";
+        return "";
     }
     if (c == "click") {
         if (auto e = need(2, 3); !e.empty())
             return e;
         if (!is_number(w[2]))
             return "bad rectangle index '" + w[2] + "'";
+        if (!is_int(w[2]))
+            return "rectangle index must lie in " + int_range;
         return n == 3 && !is_button(w[3]) ? "button must be left or right, not '" + w[3] + "'" : "";
     }
     if (c == "click-at" || c == "tooltip") {
@@ -130,13 +155,17 @@ std::string check(const std::vector<std::string>& w)
             return e;
         if (!is_number(w[2]) || !is_number(w[3]))
             return "bad point '" + w[2] + " " + w[3] + "'";
+        if (!is_int(w[2]) || !is_int(w[3]))
+            return "point coordinates must lie in " + int_range;
         return n == 4 && !is_button(w[4]) ? "button must be left or right, not '" + w[4] + "'" : "";
     }
     if (c == "show" || c == "disconnect" || c == "remove")
         return need(1, 1);
     if (c == "picture") {
-        if (n != 2 && !(n == 4 && w[3] == "scale" && is_number(w[4]) && parse_value(w[4]) > 0))
+        if (n != 2 && !(n == 4 && w[3] == "scale" && is_number(w[4])))
             return "'picture' expects LABEL FILE [scale S]";
+        if (n == 4 && !(parse_value(w[4]) > 0 && parse_value(w[4]) <= scale_limit))
+            return "'picture' scale must lie in (0, " + format_number(scale_limit) + "]";
         return "";
     }
     // The external interface window
@@ -157,19 +186,31 @@ std::string check(const std::vector<std::string>& w)
         const std::string& what = w[1];
         if (what == "token")
             return n == 3 && is_token(w[2]) && is_number(w[3]) ? "" : "'expect token' takes TOKEN VALUE";
-        if (what == "event")
-            return (n == 2 || n == 3) && is_token(w[2]) && (n == 2 || is_number(w[3])) ? ""
-                                                                                        : "'expect event' takes ID [VALUE]";
+        if (what == "event") {
+            if (!((n == 2 || n == 3) && is_token(w[2]) && (n == 2 || is_number(w[3]))))
+                return "'expect event' takes ID [VALUE]";
+            // A negative value names the same 32 bits as its unsigned twin: -1 is 0xFFFFFFFF.
+            return n == 3 && !is_whole_within(w[3], INT32_MIN, UINT32_MAX)
+                       ? "'expect event' value must lie in -2147483648..4294967295"
+                       : "";
+        }
         if (what == "window")
             return n == 3 && is_token(w[2]) && (w[3] == "open" || w[3] == "closed")
                        ? ""
                        : "'expect window' takes ID open|closed";
-        if (what == "tooltip")
-            return n == 5 && is_number(w[3]) && is_number(w[4]) ? "" : "'expect tooltip' takes LABEL X Y \"TEXT\"";
+        if (what == "tooltip") {
+            if (!(n == 5 && is_number(w[3]) && is_number(w[4])))
+                return "'expect tooltip' takes LABEL X Y \"TEXT\"";
+            return !is_int(w[3]) || !is_int(w[4]) ? "point coordinates must lie in " + int_range : "";
+        }
         if (what == "element") {
             if (n < 4 || !is_number(w[3]))
                 return "'expect element' takes LABEL INDEX hidden|shown|frame N|value V|text T";
+            if (!is_int(w[3]))
+                return "element index must lie in " + int_range;
             const std::string& k = w[4];
+            if (k == "frame" && n == 5 && is_number(w[5]) && !is_int(w[5]))
+                return "frame must lie in " + int_range;
             if ((k == "hidden" || k == "shown") && n == 4)
                 return "";
             if ((k == "frame" || k == "value") && n == 5 && is_number(w[5]))
@@ -287,7 +328,7 @@ private:
         } else if (c == "frames" || c == "run") {
             double hz = w.size() > 3 ? parse_value(w[3]) : 18.0;
             long   n  = c == "frames" ? static_cast<long>(parse_value(w[1]))
-                                      : static_cast<long>(std::lround(parse_value(w[1]) * hz));
+                                      : std::lround(parse_value(w[1]) * hz);
             frames(n, hz);
             emit("ran " + std::to_string(n) + " frame(s) at " + format_number(hz) + " Hz");
         } else if (c == "click") {
@@ -395,7 +436,8 @@ private:
             uint32_t id = parse_token(w[2]);
             const auto& events = host_.sim().events();
             for (size_t i = event_cursor_; i < events.size(); ++i) {
-                if (events[i].id == id && (w.size() < 4 || events[i].value == static_cast<uint32_t>(parse_value(w[3])))) {
+                if (events[i].id == id &&
+                    (w.size() < 4 || events[i].value == static_cast<uint32_t>(*whole_within(parse_value(w[3]), INT32_MIN, UINT32_MAX)))) {
                     event_cursor_ = i + 1;
                     emit("ok event " + hex(id) + " value " + std::to_string(events[i].value));
                     return;

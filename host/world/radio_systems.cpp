@@ -15,7 +15,7 @@ int bcd_to_int(uint32_t bcd)
 uint32_t int_to_bcd(int value)
 {
     uint32_t bcd = 0;
-    for (int shift = 0; value > 0; shift += 4, value /= 10)
+    for (int shift = 0; value > 0 && shift < 32; shift += 4, value /= 10)   // eight digits fit
         bcd |= static_cast<uint32_t>(value % 10) << shift;
     return bcd;
 }

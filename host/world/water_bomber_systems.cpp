@@ -14,7 +14,7 @@ struct Airframe {
     std::optional<double> drop_command;   // takes effect at the next frame
     std::optional<double> doors_target;   // 0 or 1 while the doors travel
     bool                  gear_moving = false;
-    int32_t               traced_left = 0, traced_right = 0;
+    uint32_t              traced_left = 0, traced_right = 0;
     double                traced_at   = -1.0;
 };
 
@@ -26,18 +26,24 @@ double approach(double value, double target, double step)
     return value + (target > value ? step : -step);
 }
 
-std::string percent(int32_t level) { return format_number(std::round(level / 8388608.0 * 1000.0) / 10.0) + "%"; }
+std::string percent(uint32_t level) { return format_number(std::round(level / 8388608.0 * 1000.0) / 10.0) + "%"; }
+
+// The tank tokens mirror 32-bit unsigned words; a script may still set them to anything.
+uint32_t tank_level(double token)
+{
+    return token > 0 ? token < 4294967295.0 ? static_cast<uint32_t>(token) : UINT32_MAX : 0;
+}
 
 // A line for the timeline whenever a tank changes: at most one per second of host time, and always
 // when a tank becomes full or empty.
 void trace_water(PanelHost& host, Airframe& a)
 {
     SimState& sim   = host.sim();
-    auto      left  = static_cast<int32_t>(sim.number(token_left_water));
-    auto      right = static_cast<int32_t>(sim.number(token_right_water));
+    uint32_t  left  = tank_level(sim.number(token_left_water));
+    uint32_t  right = tank_level(sim.number(token_right_water));
     if (left == a.traced_left && right == a.traced_right)
         return;
-    auto at_end = [](int32_t v) { return v == 0 || v == 0x800000; };
+    auto at_end = [](uint32_t v) { return v == 0 || v == 0x800000; };
     bool newly_at_end = (at_end(left) && left != a.traced_left) || (at_end(right) && right != a.traced_right);
     if (!newly_at_end && std::floor(sim.time()) == std::floor(a.traced_at))
         return;

@@ -181,10 +181,13 @@ TEST_F(SoundCases, WhileSoundIsOffNothingIsLoadedPlayedOrReleased)
     EXPECT_EQ(untouched, loaded.buffer);
     EXPECT_EQ(sound_play(&loaded.buffer, 0), 0);
 
-    // Devices are still made; only their own failure changes the switch.
+    // Nor is a device made, which release could never let go of; a slot keeps what it holds.
     Slots later;
-    EXPECT_EQ(sound_create_device(find_host_window(), &later.device), 1);
-    EXPECT_NE(later.device, nullptr);
+    EXPECT_EQ(sound_create_device(find_host_window(), &later.device), 0);
+    EXPECT_EQ(later.device, nullptr);
+    LPDIRECTSOUND kept = loaded.device;
+    EXPECT_EQ(sound_create_device(find_host_window(), &kept), 0);
+    EXPECT_EQ(kept, loaded.device);
     EXPECT_EQ(sound_enabled, 0);
 
     LPDIRECTSOUNDBUFFER buffer = loaded.buffer;
@@ -225,9 +228,11 @@ TEST_F(SoundCases, AFailureInOneGaugeSilencesEveryOther)
     EXPECT_EQ(sound_play(&first.buffer, 0), 0);
     EXPECT_EQ(sound_play(&second.buffer, 0), 0);
     EXPECT_NE(first.buffer, nullptr);
-    // A later load does nothing either.
+    // A later installation makes and loads nothing either.
     Slots after;
-    EXPECT_EQ(load(after, wave_plain), 0u);
+    EXPECT_EQ(sound_create_device(find_host_window(), &after.device), 0);
+    EXPECT_EQ(sound_load_wave_resource(find_host_window(), &after.device, &after.buffer, wave_plain, fixtures_), 0u);
+    EXPECT_EQ(after.device, nullptr);
     EXPECT_EQ(after.buffer, nullptr);
 }
 
@@ -235,11 +240,11 @@ TEST_F(SoundCases, AFailureInOneGaugeSilencesEveryOther)
 // accepts); the library reports what the platform answered.
 TEST_F(SoundCases, WithoutAHostWindowTheDeviceFollowsTheCooperativeLevel)
 {
+    Slots s;
+    ASSERT_EQ(sound_create_device(find_host_window(), &s.device), 1);   // made while the window was there
     window_.reset();
     ASSERT_EQ(find_host_window(), nullptr);
-    Slots s;
-    s.device = reinterpret_cast<LPDIRECTSOUND>(1);   // set to null first, whatever it held
-    const int made = sound_create_device(nullptr, &s.device);
+    const int made = sound_create_device(nullptr, &s.device);   // lets go of the device it held first
     EXPECT_EQ(made == 1, s.device != nullptr);
     EXPECT_EQ(sound_enabled, made);
 }

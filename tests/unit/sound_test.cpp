@@ -133,6 +133,20 @@ TEST_F(StandinSound, WithoutAHostWindowTheDeviceFails)
     EXPECT_EQ(standin::live_sound_devices(), 0);
 }
 
+// A slot filled again lets go of what it held first: the objects of a gauge placed twice.
+TEST_F(StandinSound, FillingASlotAgainReleasesWhatItHeld)
+{
+    {
+        sound_cases::Slots s;
+        ASSERT_GT(load(s, wave_plain), 0u);
+        ASSERT_GT(load(s, wave_plain), 0u);
+        EXPECT_EQ(standin::live_sound_devices(), 1);
+        EXPECT_EQ(standin::live_sound_buffers(), 1);
+    }
+    EXPECT_EQ(standin::live_sound_devices(), 0);
+    EXPECT_EQ(standin::live_sound_buffers(), 0);
+}
+
 TEST_F(StandinSound, NoAudioDeviceSwitchesSoundOff)
 {
     standin::set_sound_device_present(false);

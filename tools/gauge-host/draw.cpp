@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "host/core/limits.h"
 #include "host/core/panel_host.h"
 #include "host/formats/panel_config.h"
 #include "host/world/world.h"
@@ -39,10 +40,16 @@ struct DrawOptions {
                 out = next();
             else if (a == "--param" && takes_param)
                 params = next();
-            else if (a == "--frames")
-                frames = static_cast<int>(parse_value(next()));
-            else if (a == "--scale")
+            else if (a == "--frames") {
+                auto n = whole_within(parse_value(next()), 0, frame_limit);
+                if (!n || *n != parse_value(args[i]))
+                    throw UsageError("--frames must lie in 0.." + std::to_string(frame_limit));
+                frames = static_cast<int>(*n);
+            } else if (a == "--scale") {
                 scale = parse_value(next());
+                if (!(scale > 0 && scale <= scale_limit))
+                    throw UsageError("--scale must lie in (0, " + format_number(scale_limit) + "]");
+            }
             else if (a == "--set") {
                 const std::string& kv = next();
                 auto               eq = kv.find('=');
@@ -56,8 +63,6 @@ struct DrawOptions {
         }
         if (out.empty())
             throw UsageError(std::string(command) + " needs -o FILE.png");
-        if (frames < 0 || scale <= 0 || scale > 16)
-            throw HostError("--frames must not be negative and --scale must lie in (0, 16]");
     }
 
     // Gives the variables their values: before the gauges are installed, so that whatever a gauge
