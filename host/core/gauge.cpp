@@ -379,7 +379,7 @@ ClickResult Gauge::fire(int rect_index, int x, int y, uint32_t button)
     }
     result.accepted = true;
     if (r.event_id != 0) {
-        result.action = "event " + hex(r.event_id);
+        result.action = "event " + id_text(IdKind::event, r.event_id);
         Active active(host_, nullptr);
         host_.services()->trigger_key_event(r.event_id, 0);
         return result;
@@ -418,7 +418,7 @@ std::optional<std::string> Gauge::tooltip_at(int x, int y)
         return std::nullopt;
     const MouseRect& r = *area->rect;
     if (r.help_id != 0)
-        return "host help topic " + hex(r.help_id);
+        return "host help topic " + id_text(IdKind::help, r.help_id);
     if (r.action.text == nullptr)
         return std::nullopt;
     std::vector<double> args;

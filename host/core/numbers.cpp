@@ -1,8 +1,10 @@
 #include "host/core/numbers.h"
 
 #include <charconv>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "host/core/module.h"
 
@@ -24,7 +26,56 @@ std::string hex(uint32_t value)
     return buf;
 }
 
-uint32_t parse_token(const std::string& word)
+const NamedId* find_id(IdKind kind, uint32_t value)
+{
+    for (const NamedId& id : named_ids)
+        if (id.kind == kind && id.value == value)
+            return &id;
+    return nullptr;
+}
+
+const NamedId* find_id(IdKind kind, std::string_view name)
+{
+    for (const NamedId& id : named_ids)
+        if (id.kind == kind && name == id.name)
+            return &id;
+    return nullptr;
+}
+
+std::string id_text(IdKind kind, uint32_t value)
+{
+    std::string text = kind == IdKind::panel_window ? std::to_string(value) : hex(value);
+    if (const NamedId* id = find_id(kind, value))
+        text += std::string(" (") + id->name + ")";
+    return text;
+}
+
+uint32_t parse_token(const std::string& word) { return parse_id(word, IdKind::token); }
+
+namespace {
+
+const char* kind_word(IdKind kind)
+{
+    switch (kind) {
+    case IdKind::token: return "token";
+    case IdKind::event: return "event";
+    case IdKind::panel_window: return "window";
+    case IdKind::help: return "help id";
+    case IdKind::ext_offset: return "offset";
+    case IdKind::ext_result: return "result";
+    case IdKind::image_flags: return "image flags";
+    }
+    return "id";
+}
+
+bool starts_like_a_name(const std::string& word)
+{
+    return !word.empty() && (std::isalpha(static_cast<unsigned char>(word[0])) || word[0] == '_');
+}
+
+}  // namespace
+
+std::optional<uint32_t> read_u32(const std::string& word)
 {
     const char* b    = word.c_str();
     const char* e    = b + word.size();
@@ -36,14 +87,33 @@ uint32_t parse_token(const std::string& word)
     uint32_t v = 0;
     auto [p, ec] = std::from_chars(b, e, v, base);
     if (ec != std::errc() || p != e || b == e)
-        throw HostError("bad token '" + word + "'");
+        return std::nullopt;
     return v;
+}
+
+uint32_t parse_u32(const std::string& word)
+{
+    if (auto v = read_u32(word))
+        return *v;
+    throw HostError("bad number '" + word + "'");
+}
+
+uint32_t parse_id(const std::string& word, IdKind kind)
+{
+    if (starts_like_a_name(word)) {
+        if (const NamedId* id = find_id(kind, word))
+            return id->value;
+        throw HostError(std::string("no ") + kind_word(kind) + " named '" + word + "'");
+    }
+    if (auto v = read_u32(word))
+        return *v;
+    throw HostError(std::string("bad ") + kind_word(kind) + " '" + word + "'");
 }
 
 double parse_value(const std::string& word)
 {
     if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X'))
-        return static_cast<double>(parse_token(word));
+        return static_cast<double>(parse_u32(word));
     double v = 0;
     auto [p, ec] = std::from_chars(word.data(), word.data() + word.size(), v);
     if (ec != std::errc() || p != word.data() + word.size() || word.empty() || !std::isfinite(v))

@@ -75,7 +75,7 @@ uint32_t GAUGE_CALL svc_panel_window_toggle(uint32_t window_id)
 uint32_t GAUGE_CALL svc_trigger_key_event(uint32_t event_id, uint32_t value)
 {
     PanelHost* h = PanelHost::current();
-    h->trace("event " + hex(event_id) + " value " + std::to_string(value) + " from " + source_name());
+    h->trace("event " + id_text(IdKind::event, event_id) + " value " + std::to_string(value) + " from " + source_name());
     h->sim().record_event(event_id, value, source_name());
     return 1;
 }

@@ -56,10 +56,20 @@ bool is_number(const std::string& w)
     }
 }
 
-bool is_token(const std::string& w)
+bool is_id(const std::string& w, IdKind kind)
 {
     try {
-        parse_token(w);
+        parse_id(w, kind);
+        return true;
+    } catch (const HostError&) {
+        return false;
+    }
+}
+
+bool is_u32(const std::string& w)
+{
+    try {
+        parse_u32(w);
         return true;
     } catch (const HostError&) {
         return false;
@@ -112,7 +122,7 @@ std::string check(const std::vector<std::string>& w)
     if (c == "set" || c == "set-int") {
         if (auto e = need(2, 2); !e.empty())
             return e;
-        if (!is_token(w[1]))
+        if (!is_id(w[1], IdKind::token))
             return "bad token '" + w[1] + "'";
         if (!is_number(w[2]))
             return "bad value '" + w[2] + "'";
@@ -172,22 +182,22 @@ std::string check(const std::vector<std::string>& w)
     if (c == "ext") {
         if (n == 1 && (w[1] == "present" || w[1] == "silent" || w[1] == "absent"))
             return "";
-        if (n == 2 && (w[1] == "version" || w[1] == "receiver") && is_token(w[2]))
-            return w[1] == "version" && parse_token(w[2]) > 0xFFFF ? "'ext version' takes a number up to 65535" : "";
-        if (n == 3 && w[1] == "set" && is_token(w[2]) && is_token(w[3]))
+        if (n == 2 && (w[1] == "version" || w[1] == "receiver") && is_u32(w[2]))
+            return w[1] == "version" && parse_u32(w[2]) > 0xFFFF ? "'ext version' takes a number up to 65535" : "";
+        if (n == 3 && w[1] == "set" && is_id(w[2], IdKind::ext_offset) && is_u32(w[3]))
             return "";
         return "'ext' takes present|silent|absent, version N, receiver V or set OFFSET VALUE";
     }
     if (c == "expect" && n >= 1 && w[1] == "ext")
-        return n == 3 && is_token(w[2]) && is_token(w[3]) ? "" : "'expect ext' takes OFFSET VALUE";
+        return n == 3 && is_id(w[2], IdKind::ext_offset) && is_u32(w[3]) ? "" : "'expect ext' takes OFFSET VALUE";
     if (c == "expect") {
         if (n < 1)
             return "'expect' needs what to expect";
         const std::string& what = w[1];
         if (what == "token")
-            return n == 3 && is_token(w[2]) && is_number(w[3]) ? "" : "'expect token' takes TOKEN VALUE";
+            return n == 3 && is_id(w[2], IdKind::token) && is_number(w[3]) ? "" : "'expect token' takes TOKEN VALUE";
         if (what == "event") {
-            if (!((n == 2 || n == 3) && is_token(w[2]) && (n == 2 || is_number(w[3]))))
+            if (!((n == 2 || n == 3) && is_id(w[2], IdKind::event) && (n == 2 || is_number(w[3]))))
                 return "'expect event' takes ID [VALUE]";
             // A negative value names the same 32 bits as its unsigned twin: -1 is 0xFFFFFFFF.
             return n == 3 && !is_whole_within(w[3], INT32_MIN, UINT32_MAX)
@@ -195,7 +205,7 @@ std::string check(const std::vector<std::string>& w)
                        : "";
         }
         if (what == "window")
-            return n == 3 && is_token(w[2]) && (w[3] == "open" || w[3] == "closed")
+            return n == 3 && is_id(w[2], IdKind::panel_window) && (w[3] == "open" || w[3] == "closed")
                        ? ""
                        : "'expect window' takes ID open|closed";
         if (what == "tooltip") {
@@ -316,11 +326,13 @@ private:
             // The picture's size is the art's, not the gauge's behaviour: it stays out of the trace.
             emit("gauge " + g.label() + " installed: " + std::to_string(g.elements().size()) + " element(s)");
         } else if (c == "set") {
-            host_.sim().set(parse_token(w[1]), parse_value(w[2]));
-            emit("set " + hex(parse_token(w[1])) + " = " + format_number(host_.sim().number(parse_token(w[1]))));
+            const uint32_t t = parse_token(w[1]);
+            host_.sim().set(t, parse_value(w[2]));
+            emit("set " + id_text(IdKind::token, t) + " = " + format_number(host_.sim().number(t)));
         } else if (c == "set-int") {
-            host_.sim().set_integer(parse_token(w[1]), static_cast<int32_t>(parse_value(w[2])));
-            emit("set " + hex(parse_token(w[1])) + " = " + std::to_string(host_.sim().get(parse_token(w[1])).whole) +
+            const uint32_t t = parse_token(w[1]);
+            host_.sim().set_integer(t, static_cast<int32_t>(parse_value(w[2])));
+            emit("set " + id_text(IdKind::token, t) + " = " + std::to_string(host_.sim().get(t).whole) +
                  " (integer)");
         } else if (c == "expr") {
             host_.sim().set_expression(w[1], parse_value(w[2]));
@@ -376,25 +388,26 @@ private:
             env.set_ext_mode(w[1] == "present" ? ExtMode::present : w[1] == "silent" ? ExtMode::silent : ExtMode::absent);
             emit("external interface " + w[1]);
         } else if (w[1] == "version") {
-            env.set_host_version(static_cast<uint16_t>(parse_token(w[2])));
-            emit("external interface host version " + std::to_string(parse_token(w[2])));
+            env.set_host_version(static_cast<uint16_t>(parse_u32(w[2])));
+            emit("external interface host version " + std::to_string(parse_u32(w[2])));
         } else if (w[1] == "receiver") {
-            env.set_receiver_version(parse_token(w[2]));
-            emit("external interface receiver version " + hex(parse_token(w[2])));
+            env.set_receiver_version(parse_u32(w[2]));
+            emit("external interface receiver version " + hex(parse_u32(w[2])));
         } else {
-            env.poke(parse_token(w[2]), parse_token(w[3]));
-            emit("external interface " + hex(parse_token(w[2])) + " = " + std::to_string(parse_token(w[3])));
+            const uint32_t offset = parse_id(w[2], IdKind::ext_offset);
+            env.poke(offset, parse_u32(w[3]));
+            emit("external interface " + id_text(IdKind::ext_offset, offset) + " = " + std::to_string(parse_u32(w[3])));
         }
     }
 
     void expect_external(const std::vector<std::string>& w)
     {
-        const uint32_t offset = parse_token(w[2]), want = parse_token(w[3]);
+        const uint32_t offset = parse_id(w[2], IdKind::ext_offset), want = parse_u32(w[3]);
         const uint32_t got    = environment_of(host_).peek(offset);
         if (got == want)
-            emit("ok external interface " + hex(offset) + " = " + std::to_string(got));
+            emit("ok external interface " + id_text(IdKind::ext_offset, offset) + " = " + std::to_string(got));
         else
-            fail("external interface " + hex(offset) + " is " + std::to_string(got) + ", expected " + std::to_string(want));
+            fail("external interface " + id_text(IdKind::ext_offset, offset) + " is " + std::to_string(got) + ", expected " + std::to_string(want));
     }
 
     void show(Gauge& g)
@@ -425,32 +438,32 @@ private:
         if (what == "ext")
             return expect_external(w);
         if (what == "token") {
-            uint32_t t    = parse_token(w[2]);
+            uint32_t t    = parse_id(w[2], IdKind::token);
             double   want = parse_value(w[3]);
             double   got  = host_.sim().number(t);
             if (got == want)
-                emit("ok token " + hex(t) + " = " + format_number(got));
+                emit("ok token " + id_text(IdKind::token, t) + " = " + format_number(got));
             else
-                fail("token " + hex(t) + " is " + format_number(got) + ", expected " + format_number(want));
+                fail("token " + id_text(IdKind::token, t) + " is " + format_number(got) + ", expected " + format_number(want));
         } else if (what == "event") {
-            uint32_t id = parse_token(w[2]);
+            uint32_t id = parse_id(w[2], IdKind::event);
             const auto& events = host_.sim().events();
             for (size_t i = event_cursor_; i < events.size(); ++i) {
                 if (events[i].id == id &&
                     (w.size() < 4 || events[i].value == static_cast<uint32_t>(*whole_within(parse_value(w[3]), INT32_MIN, UINT32_MAX)))) {
                     event_cursor_ = i + 1;
-                    emit("ok event " + hex(id) + " value " + std::to_string(events[i].value));
+                    emit("ok event " + id_text(IdKind::event, id) + " value " + std::to_string(events[i].value));
                     return;
                 }
             }
-            fail("no event " + hex(id) + (w.size() > 3 ? " value " + w[3] : "") + " since the last expected one");
+            fail("no event " + id_text(IdKind::event, id) + (w.size() > 3 ? " value " + w[3] : "") + " since the last expected one");
         } else if (what == "window") {
-            uint32_t id   = parse_token(w[2]);
+            uint32_t id   = parse_id(w[2], IdKind::panel_window);
             bool     want = w[3] == "open";
             if (host_.sim().window_open(id) == want)
-                emit("ok window " + std::to_string(id) + " " + w[3]);
+                emit("ok window " + id_text(IdKind::panel_window, id) + " " + w[3]);
             else
-                fail("window " + std::to_string(id) + " is " + (want ? "closed" : "open") + ", expected " + w[3]);
+                fail("window " + id_text(IdKind::panel_window, id) + " is " + (want ? "closed" : "open") + ", expected " + w[3]);
         } else if (what == "tooltip") {
             auto t = gauge(w[2]).tooltip_at(static_cast<int>(parse_value(w[3])), static_cast<int>(parse_value(w[4])));
             if (t && *t == w[5])

@@ -16,14 +16,14 @@ struct ToggledSystem {
 };
 
 constexpr ToggledSystem toggled_systems[] = {
-    {event_battery_toggle, token_battery, "battery"},
-    {event_generator_toggle, token_generator, "generator"},
-    {event_panel_lights_toggle, token_panel_lights, "panel lights"},
-    {event_landing_lights_toggle, token_landing_lights, "landing lights"},
-    {event_navigation_lights_toggle, token_navigation_lights, "navigation lights"},
-    {event_beacon_lights_toggle, token_beacon_lights, "beacon"},
-    {event_strobe_lights_toggle, token_strobe_lights, "strobe lights"},
-    {event_pitot_heat_toggle, token_pitot_heat, "pitot heat"},
+    {event::battery_toggle, token::battery, "battery"},
+    {event::generator_toggle, token::generator, "generator"},
+    {event::panel_lights_toggle, token::panel_lights, "panel lights"},
+    {event::landing_lights_toggle, token::landing_lights, "landing lights"},
+    {event::navigation_lights_toggle, token::navigation_lights, "navigation lights"},
+    {event::beacon_lights_toggle, token::beacon_lights, "beacon"},
+    {event::strobe_lights_toggle, token::strobe_lights, "strobe lights"},
+    {event::pitot_heat_toggle, token::pitot_heat, "pitot heat"},
 };
 
 struct NavAudio {
@@ -65,12 +65,12 @@ void install_attack_aircraft_systems(PanelHost& host)
         int      receiver;
         bool     on;
     };
-    for (AudioEvent a : {AudioEvent{event_nav1_audio_on, 0, true}, {event_nav1_audio_off, 0, false},
-                         {event_nav2_audio_on, 1, true}, {event_nav2_audio_off, 1, false}})
+    for (AudioEvent a : {AudioEvent{event::nav1_audio_on, 0, true}, {event::nav1_audio_off, 0, false},
+                         {event::nav2_audio_on, 1, true}, {event::nav2_audio_off, 1, false}})
         sim.on_event(a.event, [&host, audio, a](SimState&, const KeyEvent&) {
             set_nav_audio(host, *audio, a.receiver, a.on);
         });
-    sim.on_event(event_adf_set, [](SimState& s, const KeyEvent& e) { set_adf(s, e.value); });
+    sim.on_event(event::adf_set, [](SimState& s, const KeyEvent& e) { set_adf(s, e.value); });
 }
 
 }  // namespace host

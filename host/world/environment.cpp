@@ -9,9 +9,6 @@ namespace host {
 namespace {
 
 constexpr UINT     interface_message       = 0x482;
-constexpr uint32_t receiver_version_offset = 0x3304;
-constexpr uint32_t version_word_offset     = 0x3308;
-constexpr uint32_t client_version_offset   = 0x330A;
 
 uint32_t get32(const uint8_t* at)
 {
@@ -112,10 +109,10 @@ void Environment::read_into(uint32_t offset, uint8_t* to, uint32_t n) const
 {
     for (uint32_t i = 0; i < n; ++i) {
         const uint64_t at = uint64_t{offset} + i;
-        if (at >= receiver_version_offset && at < receiver_version_offset + 4)
-            to[i] = static_cast<uint8_t>(receiver_version_ >> (8 * (at - receiver_version_offset)));
-        else if (at >= version_word_offset && at < version_word_offset + 4)
-            to[i] = static_cast<uint8_t>(version_word_ >> (8 * (at - version_word_offset)));
+        if (at >= ext::receiver_version_offset && at < ext::receiver_version_offset + 4)
+            to[i] = static_cast<uint8_t>(receiver_version_ >> (8 * (at - ext::receiver_version_offset)));
+        else if (at >= ext::host_version_offset && at < ext::host_version_offset + 4)
+            to[i] = static_cast<uint8_t>(version_word_ >> (8 * (at - ext::host_version_offset)));
         else
             to[i] = at < data_space_size ? (*data_)[at] : 0;
     }
@@ -126,8 +123,8 @@ void Environment::write_from(uint32_t offset, const uint8_t* from, uint32_t n)
     for (uint32_t i = 0; i < n; ++i)
         if (uint64_t at = uint64_t{offset} + i; at < data_space_size)
             (*data_)[at] = from[i];
-    if (uint64_t{offset} < client_version_offset + 2 && uint64_t{offset} + n > client_version_offset)
-        client_version_ = static_cast<uint16_t>((*data_)[client_version_offset] | (*data_)[client_version_offset + 1] << 8);
+    if (uint64_t{offset} < ext::client_version_offset + 2 && uint64_t{offset} + n > ext::client_version_offset)
+        client_version_ = static_cast<uint16_t>((*data_)[ext::client_version_offset] | (*data_)[ext::client_version_offset + 1] << 8);
 }
 
 // Carries out the requests of one batch in order. The walk stays inside the wparam bytes that follow
@@ -155,8 +152,8 @@ LRESULT Environment::answer(UINT message, WPARAM wparam, LPARAM lparam)
 
 void Environment::mirror_tanks()
 {
-    host_.sim().set(left_tank_token, static_cast<double>(peek(left_tank_offset)));
-    host_.sim().set(right_tank_token, static_cast<double>(peek(right_tank_offset)));
+    host_.sim().set(token::left_water, static_cast<double>(peek(ext::left_tank_offset)));
+    host_.sim().set(token::right_water, static_cast<double>(peek(ext::right_tank_offset)));
 }
 
 }  // namespace host

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "frame/sim_ids.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -48,10 +50,6 @@ public:
     static constexpr uint32_t data_space_size          = 0x10000;
     static constexpr uint32_t default_receiver_version = 0x19990001;
     static constexpr uint16_t default_host_version     = 7;
-    static constexpr uint32_t left_tank_offset         = 0x0B8C;
-    static constexpr uint32_t right_tank_offset        = 0x0BA4;
-    static constexpr uint32_t left_tank_token          = 0x127;
-    static constexpr uint32_t right_tank_token         = 0x12D;
 
     explicit Environment(PanelHost& host);
     ~Environment();
@@ -92,6 +90,5 @@ private:
     int                                         batches_          = 0;
     std::unique_ptr<std::array<uint8_t, data_space_size>> data_;
 };
-
 
 }  // namespace host

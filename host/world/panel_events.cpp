@@ -16,11 +16,11 @@ void window_event(PanelHost& host, const KeyEvent& e)
 {
     SimState&   sim = host.sim();
     bool        was = sim.window_open(e.value);
-    std::string w   = "window " + std::to_string(e.value);
-    if (e.id == event_window_toggle)
+    std::string w   = "window " + id_text(IdKind::panel_window, e.value);
+    if (e.id == event::window_toggle)
         sim.toggle_window(e.value);
     else
-        sim.set_window(e.value, e.id == event_window_open);
+        sim.set_window(e.value, e.id == event::window_open);
     bool now = sim.window_open(e.value);
     host.trace(now == was ? w + " stays " + (now ? "open" : "closed") : w + (now ? " opened" : " closed"));
 }
@@ -44,16 +44,16 @@ void install_panel_events(PanelHost& host)
     SimState& sim = host.sim();
     sim.set_window(0, true);
     auto view = std::make_shared<PanelView>();
-    for (uint32_t id : {event_window_toggle, event_window_open, event_window_close})
+    for (uint32_t id : {event::window_toggle, event::window_open, event::window_close})
         sim.on_event(id, [&host](SimState&, const KeyEvent& e) { window_event(host, e); });
-    sim.on_event(event_view_forward, [&host, view](SimState&, const KeyEvent&) { step_view(host, *view, 1); });
-    sim.on_event(event_view_back, [&host, view](SimState&, const KeyEvent&) { step_view(host, *view, -1); });
-    sim.on_event(event_view_home, [&host, view](SimState&, const KeyEvent&) { step_view(host, *view, 0); });
-    sim.on_event(event_kneeboard,
+    sim.on_event(event::view_forward, [&host, view](SimState&, const KeyEvent&) { step_view(host, *view, 1); });
+    sim.on_event(event::view_back, [&host, view](SimState&, const KeyEvent&) { step_view(host, *view, -1); });
+    sim.on_event(event::view_home, [&host, view](SimState&, const KeyEvent&) { step_view(host, *view, 0); });
+    sim.on_event(event::kneeboard,
                  [&host, view](SimState&, const KeyEvent&) { toggle_host_window(host, view->kneeboard, "kneeboard"); });
-    sim.on_event(event_atc_window,
+    sim.on_event(event::atc_window,
                  [&host, view](SimState&, const KeyEvent&) { toggle_host_window(host, view->atc, "ATC window"); });
-    sim.on_event(event_map_window,
+    sim.on_event(event::map_window,
                  [&host, view](SimState&, const KeyEvent&) { toggle_host_window(host, view->map, "map"); });
 }
 

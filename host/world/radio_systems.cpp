@@ -31,10 +31,10 @@ struct FrequencyRadio {
 };
 
 constexpr FrequencyRadio frequency_radios[] = {
-    {token_com1_frequency, com_band_low, com_band_high, 0x10065, 0x10064, 0x10067, 0x10066},
-    {token_com2_frequency, com_band_low, com_band_high, 0x10385, 0x10384, 0x10388, 0x10386},
-    {token_nav1_frequency, nav_band_low, nav_band_high, 0x10069, 0x10068, 0x1006B, 0x1006A},
-    {token_nav2_frequency, nav_band_low, nav_band_high, 0x1006D, 0x1006C, 0x1006F, 0x1006E},
+    {token::com1_frequency, com_band_low, com_band_high, event::com1_whole_up, event::com1_whole_down, event::com1_fraction_up, event::com1_fraction_down},
+    {token::com2_frequency, com_band_low, com_band_high, event::com2_whole_up, event::com2_whole_down, event::com2_fraction_up, event::com2_fraction_down},
+    {token::nav1_frequency, nav_band_low, nav_band_high, event::nav1_whole_up, event::nav1_whole_down, event::nav1_fraction_up, event::nav1_fraction_down},
+    {token::nav2_frequency, nav_band_low, nav_band_high, event::nav2_whole_up, event::nav2_whole_down, event::nav2_fraction_up, event::nav2_fraction_down},
 };
 
 // A COM or NAV frequency in hundredths of MHz, from and to its token (no leading 1 in the token).
@@ -65,14 +65,14 @@ void step_fraction(SimState& sim, const FrequencyRadio& r, int step)
 // Transponder digits run 0 to 7; digit 3 is the thousands, 0 the units.
 int transponder_digit(const SimState& sim, int digit)
 {
-    return static_cast<int>((static_cast<uint32_t>(sim.get(token_transponder_code).whole) >> (4 * digit)) & 0xF);
+    return static_cast<int>((static_cast<uint32_t>(sim.get(token::transponder_code).whole) >> (4 * digit)) & 0xF);
 }
 
 void set_transponder_digit(SimState& sim, int digit, int value)
 {
-    auto code = static_cast<uint32_t>(sim.get(token_transponder_code).whole) & 0xFFFF;
+    auto code = static_cast<uint32_t>(sim.get(token::transponder_code).whole) & 0xFFFF;
     code      = (code & ~(0xFu << (4 * digit))) | (static_cast<uint32_t>(wrap(value, 0, 7)) << (4 * digit));
-    sim.set_integer(token_transponder_code, static_cast<int32_t>(code));
+    sim.set_integer(token::transponder_code, static_cast<int32_t>(code));
 }
 
 // The lower pair (tens and units) steps as one number 00 to 77 in base 8.
@@ -86,8 +86,8 @@ void step_lower_pair(SimState& sim, int step)
 // The ADF frequency in tenths of kHz.
 int adf_frequency(const SimState& sim)
 {
-    auto whole    = static_cast<uint32_t>(sim.get(token_adf_whole).whole) & 0xFFF;
-    auto extended = static_cast<uint32_t>(sim.get(token_adf_extended).whole);
+    auto whole    = static_cast<uint32_t>(sim.get(token::adf_whole).whole) & 0xFFF;
+    auto extended = static_cast<uint32_t>(sim.get(token::adf_extended).whole);
     int  thousand = extended >= 256 ? 1 : 0;
     int  tenths   = static_cast<int>(extended >= 256 ? extended - 256 : extended) % 10;
     return (thousand * 1000 + bcd_to_int(whole)) * 10 + tenths;
@@ -113,15 +113,15 @@ void step_adf_digit(SimState& sim, int place, int step)
 void set_adf_frequency(SimState& sim, int tenths_of_khz)
 {
     int khz = tenths_of_khz / 10;
-    sim.set_integer(token_adf_whole, static_cast<int32_t>(int_to_bcd(khz % 1000)));
-    sim.set_integer(token_adf_extended, (khz >= 1000 ? 256 : 0) + tenths_of_khz % 10);
+    sim.set_integer(token::adf_whole, static_cast<int32_t>(int_to_bcd(khz % 1000)));
+    sim.set_integer(token::adf_extended, (khz >= 1000 ? 256 : 0) + tenths_of_khz % 10);
 }
 
 void install_radio_systems(PanelHost& host)
 {
     SimState& sim = host.sim();
-    for (Token t : {token_com1_frequency, token_com2_frequency, token_nav1_frequency, token_nav2_frequency,
-                    token_transponder_code, token_adf_whole, token_adf_extended, token_adf_active})
+    for (Token t : {token::com1_frequency, token::com2_frequency, token::nav1_frequency, token::nav2_frequency,
+                    token::transponder_code, token::adf_whole, token::adf_extended, token::adf_active})
         sim.declare_integer(t);
 
     for (const FrequencyRadio& r : frequency_radios) {
@@ -135,8 +135,8 @@ void install_radio_systems(PanelHost& host)
         int      digit;
         uint32_t up, down;
     };
-    for (DigitEvents d : {DigitEvents{3, 0x10073, 0x10397}, DigitEvents{2, 0x10074, 0x10398},
-                          DigitEvents{1, 0x10075, 0x10399}, DigitEvents{0, 0x10076, 0x1039A}}) {
+    for (DigitEvents d : {DigitEvents{3, event::transponder_thousands_up, event::transponder_thousands_down}, DigitEvents{2, event::transponder_hundreds_up, event::transponder_hundreds_down},
+                          DigitEvents{1, event::transponder_tens_up, event::transponder_tens_down}, DigitEvents{0, event::transponder_units_up, event::transponder_units_down}}) {
         sim.on_event(d.up, [d](SimState& s, const KeyEvent&) {
             set_transponder_digit(s, d.digit, transponder_digit(s, d.digit) + 1);
         });
@@ -144,23 +144,23 @@ void install_radio_systems(PanelHost& host)
             set_transponder_digit(s, d.digit, transponder_digit(s, d.digit) - 1);
         });
     }
-    sim.on_event(0x1039C, [](SimState& s, const KeyEvent&) { step_lower_pair(s, 1); });
-    sim.on_event(0x1039B, [](SimState& s, const KeyEvent&) { step_lower_pair(s, -1); });
+    sim.on_event(event::transponder_lower_pair_up, [](SimState& s, const KeyEvent&) { step_lower_pair(s, 1); });
+    sim.on_event(event::transponder_lower_pair_down, [](SimState& s, const KeyEvent&) { step_lower_pair(s, -1); });
 
     struct AdfStep {
         uint32_t event;
         int      place;   // kHz of the digit, 0 for the tenths
         int      step;
     };
-    for (AdfStep a : {AdfStep{0x10070, 100, 1}, AdfStep{0x10082, 100, -1}, AdfStep{0x10071, 10, 1},
-                      AdfStep{0x10083, 10, -1}, AdfStep{0x10072, 1, 1}, AdfStep{0x10084, 1, -1}})
+    for (AdfStep a : {AdfStep{event::adf_hundreds_up, 100, 1}, AdfStep{event::adf_hundreds_down, 100, -1}, AdfStep{event::adf_tens_up, 10, 1},
+                      AdfStep{event::adf_tens_down, 10, -1}, AdfStep{event::adf_units_up, 1, 1}, AdfStep{event::adf_units_down, 1, -1}})
         sim.on_event(a.event, [a](SimState& s, const KeyEvent&) { step_adf_digit(s, a.place, a.step); });
-    sim.on_event(0x103EE, [](SimState& s, const KeyEvent&) { step_adf(s, 10); });
-    sim.on_event(0x103EF, [](SimState& s, const KeyEvent&) { step_adf(s, -10); });
-    sim.on_event(0x1039E, [](SimState& s, const KeyEvent&) { step_adf(s, 1); });
-    sim.on_event(0x1039D, [](SimState& s, const KeyEvent&) { step_adf(s, -1); });
-    sim.on_event(0x10131, [](SimState& s, const KeyEvent&) { s.set(token_adf_audio, 1); });
-    sim.on_event(0x1012C, [](SimState& s, const KeyEvent&) { s.set(token_adf_audio, 0); });
+    sim.on_event(event::adf_whole_up, [](SimState& s, const KeyEvent&) { step_adf(s, 10); });
+    sim.on_event(event::adf_whole_down, [](SimState& s, const KeyEvent&) { step_adf(s, -10); });
+    sim.on_event(event::adf_tenths_up, [](SimState& s, const KeyEvent&) { step_adf(s, 1); });
+    sim.on_event(event::adf_tenths_down, [](SimState& s, const KeyEvent&) { step_adf(s, -1); });
+    sim.on_event(event::adf_audio_on, [](SimState& s, const KeyEvent&) { s.set(token::adf_audio, 1); });
+    sim.on_event(event::adf_audio_off, [](SimState& s, const KeyEvent&) { s.set(token::adf_audio, 0); });
 }
 
 }  // namespace host

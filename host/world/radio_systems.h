@@ -3,22 +3,14 @@
 // by the heads' key events.
 #pragma once
 
+#include "frame/sim_ids.h"
 #include "host/core/panel_host.h"
 
 namespace host {
 
 // Four BCD digits without the leading 1: 0x2345 is 123.45 MHz.
-constexpr Token token_com1_frequency = 0x17;
-constexpr Token token_com2_frequency = 0x366;
-constexpr Token token_nav1_frequency = 0x18;
-constexpr Token token_nav2_frequency = 0x1B;
 // Four BCD digits, each 0 to 7.
-constexpr Token token_transponder_code = 0x26;
 // ADF: hundreds, tens and units of kHz as BCD; 256 for a thousands digit of 1 plus the tenths digit.
-constexpr Token token_adf_whole    = 0x10;
-constexpr Token token_adf_extended = 0x12;
-constexpr Token token_adf_active   = 0x11;   // shown beside the frequency; not stepped
-constexpr Token token_adf_audio    = 0x14;   // 1 while the ADF audio is on
 
 // Bands in whole MHz or kHz; stepping past an end wraps to the other.
 constexpr int com_band_low = 118, com_band_high = 136;

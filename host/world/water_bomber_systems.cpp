@@ -39,8 +39,8 @@ uint32_t tank_level(double token)
 void trace_water(PanelHost& host, Airframe& a)
 {
     SimState& sim   = host.sim();
-    uint32_t  left  = tank_level(sim.number(token_left_water));
-    uint32_t  right = tank_level(sim.number(token_right_water));
+    uint32_t  left  = tank_level(sim.number(token::left_water));
+    uint32_t  right = tank_level(sim.number(token::right_water));
     if (left == a.traced_left && right == a.traced_right)
         return;
     auto at_end = [](uint32_t v) { return v == 0 || v == 0x800000; };
@@ -57,27 +57,27 @@ void trace_water(PanelHost& host, Airframe& a)
 void frame(PanelHost& host, Airframe& a, double dt)
 {
     SimState& sim = host.sim();
-    sim.set(token_sim_time, sim.time());
-    sim.set(token_clock_seconds, std::fmod(sim.number(token_clock_seconds) + dt, 86400.0));
-    sim.set_expression(surface_type_expression, sim.number(token_surface_type));
+    sim.set(token::sim_time, sim.time());
+    sim.set(token::clock_seconds, std::fmod(sim.number(token::clock_seconds) + dt, 86400.0));
+    sim.set_expression(surface_type_expression, sim.number(token::surface_type));
     if (a.drop_command) {
-        sim.set(token_drop_command, *a.drop_command);
+        sim.set(token::drop_command, *a.drop_command);
         a.drop_command.reset();
     }
 
     if (a.doors_target) {
-        double now = approach(sim.number(token_doors_position), *a.doors_target, dt / doors_travel_seconds);
-        sim.set(token_doors_position, now);
+        double now = approach(sim.number(token::doors_position), *a.doors_target, dt / doors_travel_seconds);
+        sim.set(token::doors_position, now);
         if (now == *a.doors_target) {
             host.trace(now == 1.0 ? "water doors open" : "water doors closed");
             a.doors_target.reset();
         }
     }
     if (a.gear_moving) {
-        double handle = sim.number(token_gear_handle);
+        double handle = sim.number(token::gear_handle);
         double step   = dt * gear_down_position / gear_travel_seconds;
         bool   moving = false;
-        for (Token t : {token_gear_front, token_gear_left, token_gear_right}) {
+        for (Token t : {token::gear_front, token::gear_left, token::gear_right}) {
             sim.set(t, approach(sim.number(t), handle, step));
             moving = moving || sim.number(t) != handle;
         }
@@ -98,40 +98,40 @@ void install_water_bomber_systems(PanelHost& host)
 
     // As in the simulator, the drop command changes between frames: every step of one update sees
     // the same command, and the last event of a frame decides.
-    sim.on_event(event_drop_on, [a](SimState&, const KeyEvent&) { a->drop_command = 1.0; });
-    sim.on_event(event_drop_off, [a](SimState&, const KeyEvent&) { a->drop_command = 0.0; });
-    sim.on_event(event_scoop, [](SimState& s, const KeyEvent&) {
-        s.set(token_scoop_state, s.number(token_scoop_state) != 0.0 ? 0.0 : 1.0);
+    sim.on_event(event::drop_on, [a](SimState&, const KeyEvent&) { a->drop_command = 1.0; });
+    sim.on_event(event::drop_off, [a](SimState&, const KeyEvent&) { a->drop_command = 0.0; });
+    sim.on_event(event::scoop, [](SimState& s, const KeyEvent&) {
+        s.set(token::scoop_state, s.number(token::scoop_state) != 0.0 ? 0.0 : 1.0);
     });
-    sim.on_event(event_nav_gps_toggle, [](SimState& s, const KeyEvent&) {
-        s.set(token_nav_gps, s.number(token_nav_gps) != 0.0 ? 0.0 : 1.0);
+    sim.on_event(event::nav_gps_toggle, [](SimState& s, const KeyEvent&) {
+        s.set(token::nav_gps, s.number(token::nav_gps) != 0.0 ? 0.0 : 1.0);
     });
     // A click while the doors travel sends them back the other way.
-    sim.on_event(event_water_doors, [a](SimState& s, const KeyEvent&) {
+    sim.on_event(event::water_doors, [a](SimState& s, const KeyEvent&) {
         if (a->doors_target)
             a->doors_target = 1.0 - *a->doors_target;
         else
-            a->doors_target = s.number(token_doors_position) >= 0.5 ? 0.0 : 1.0;
+            a->doors_target = s.number(token::doors_position) >= 0.5 ? 0.0 : 1.0;
     });
-    sim.on_event(event_gear_toggle, [a](SimState& s, const KeyEvent&) {
-        s.set(token_gear_handle, s.number(token_gear_handle) > 0.0 ? 0.0 : gear_down_position);
+    sim.on_event(event::gear_toggle, [a](SimState& s, const KeyEvent&) {
+        s.set(token::gear_handle, s.number(token::gear_handle) > 0.0 ? 0.0 : gear_down_position);
         a->gear_moving = true;
     });
-    sim.on_event(event_altimeter_up, [](SimState& s, const KeyEvent&) {
-        s.set(token_altimeter_setting, s.number(token_altimeter_setting) + 1.0);
+    sim.on_event(event::altimeter_up, [](SimState& s, const KeyEvent&) {
+        s.set(token::altimeter_setting, s.number(token::altimeter_setting) + 1.0);
     });
-    sim.on_event(event_altimeter_down, [](SimState& s, const KeyEvent&) {
-        s.set(token_altimeter_setting, s.number(token_altimeter_setting) - 1.0);
+    sim.on_event(event::altimeter_down, [](SimState& s, const KeyEvent&) {
+        s.set(token::altimeter_setting, s.number(token::altimeter_setting) - 1.0);
     });
     auto step_clock = [](SimState& s, double by) {
-        s.set(token_clock_seconds, std::fmod(s.number(token_clock_seconds) + by + 86400.0, 86400.0));
+        s.set(token::clock_seconds, std::fmod(s.number(token::clock_seconds) + by + 86400.0, 86400.0));
     };
-    sim.on_event(event_clock_forward, [step_clock](SimState& s, const KeyEvent&) { step_clock(s, clock_step_seconds); });
-    sim.on_event(event_clock_back, [step_clock](SimState& s, const KeyEvent&) { step_clock(s, -clock_step_seconds); });
+    sim.on_event(event::clock_forward, [step_clock](SimState& s, const KeyEvent&) { step_clock(s, clock_step_seconds); });
+    sim.on_event(event::clock_back, [step_clock](SimState& s, const KeyEvent&) { step_clock(s, -clock_step_seconds); });
 
     // The panel comes up on the ground at standard pressure with the gear down and the doors shut.
-    sim.set(token_altimeter_setting, 1013.0);
-    for (Token t : {token_gear_handle, token_gear_front, token_gear_left, token_gear_right})
+    sim.set(token::altimeter_setting, 1013.0);
+    for (Token t : {token::gear_handle, token::gear_front, token::gear_left, token::gear_right})
         sim.set(t, gear_down_position);
 
     host.add_frame_hook([a](PanelHost& h, double dt) { frame(h, *a, dt); });

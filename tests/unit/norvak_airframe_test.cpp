@@ -61,7 +61,7 @@ TEST_F(Airframe, GearLeverFollowsTheHandleAndItsZoneLetsTheHostMoveTheGear)
     // The panel starts with the gear down; a click raises it over a few seconds.
     step(0x14B, 16383);
     ClickResult r = lever.click_at(15, 50, MOUSE_LEFTSINGLE);
-    EXPECT_EQ(r.action, "event 0x10022");
+    EXPECT_EQ(r.action, "event 0x10022 (gear_toggle)");
     EXPECT_EQ(host.sim().number(0x14B), 0.0);
     host.frame(0.05);
     EXPECT_EQ(frame(lever, 1), 0);
@@ -126,9 +126,9 @@ TEST_F(Airframe, AltimeterDrumClampsTheSettingWhileItsNeedleDoesNot)
     }
     // The knob's halves step the setting through the host.
     step(0x4B, 1013);
-    EXPECT_EQ(alt.click_at(20, 240, MOUSE_LEFTSINGLE).action, "event 0x1015C");
-    EXPECT_EQ(alt.click_at(45, 240, MOUSE_LEFTSINGLE).action, "event 0x1015B");
-    EXPECT_EQ(alt.click_at(45, 240, MOUSE_LEFTSINGLE).action, "event 0x1015B");
+    EXPECT_EQ(alt.click_at(20, 240, MOUSE_LEFTSINGLE).action, "event 0x1015C (altimeter_down)");
+    EXPECT_EQ(alt.click_at(45, 240, MOUSE_LEFTSINGLE).action, "event 0x1015B (altimeter_up)");
+    EXPECT_EQ(alt.click_at(45, 240, MOUSE_LEFTSINGLE).action, "event 0x1015B (altimeter_up)");
     EXPECT_EQ(host.sim().number(0x4B), 1014.0);
     EXPECT_EQ(alt.tooltip_at(100, 100), "host help topic 0x3051");
     EXPECT_EQ(alt.tooltip_at(30, 230), "host help topic 0x3054");
@@ -241,10 +241,10 @@ TEST_F(Airframe, ClockRunsWithHostTimeAndItsZonesStepIt)
     host.sim().set(0x22D, 3600);
     host.frame(0.5);
     EXPECT_EQ(value(clock, 1), 3600.5);
-    EXPECT_EQ(clock.click_at(150, 165, MOUSE_LEFTSINGLE).action, "event 0x100FD");
+    EXPECT_EQ(clock.click_at(150, 165, MOUSE_LEFTSINGLE).action, "event 0x100FD (clock_forward)");
     EXPECT_EQ(host.sim().number(0x22D), 3660.5);
-    EXPECT_EQ(clock.click_at(100, 165, MOUSE_LEFTSINGLE).action, "event 0x100FE");
-    EXPECT_EQ(clock.click_at(100, 165, MOUSE_LEFTSINGLE).action, "event 0x100FE");
+    EXPECT_EQ(clock.click_at(100, 165, MOUSE_LEFTSINGLE).action, "event 0x100FE (clock_back)");
+    EXPECT_EQ(clock.click_at(100, 165, MOUSE_LEFTSINGLE).action, "event 0x100FE (clock_back)");
     EXPECT_EQ(host.sim().number(0x22D), 3540.5);
     host.sim().set(0x22D, 86399.75);
     host.frame(0.5);
