@@ -88,150 +88,189 @@ bool is_int(const std::string& w) { return is_whole_within(w, INT32_MIN, INT32_M
 
 const std::string int_range = "-2147483648..2147483647";
 
-// Checks the shape of one command; returns an error message or "".
-std::string check(const std::vector<std::string>& w)
+using Words = std::vector<std::string>;
+
+// Argument counts: an error message when the command's n arguments are not lo to hi.
+std::string need(const Words& w, size_t lo, size_t hi)
+{
+    const size_t n = w.size() - 1;
+    if (n < lo || n > hi)
+        return "'" + w[0] + "' takes " + (lo == hi ? std::to_string(lo) : std::to_string(lo) + " to " + std::to_string(hi)) +
+               " argument(s), not " + std::to_string(n);
+    return "";
+}
+
+// The optional "at HZ" of frames and run, from position at.
+std::string rate(const Words& w, size_t at)
+{
+    const size_t n = w.size() - 1;
+    const std::string& c = w[0];
+    if (n < at)
+        return "";
+    if (n != at + 1 || w[at] != "at" || !is_number(w[at + 1]) || parse_value(w[at + 1]) <= 0)
+        return "'" + c + "' expects 'at HZ' with a positive rate";
+    if (double hz = parse_value(w[at + 1]); hz < lowest_rate || hz > highest_rate)
+        return "'" + c + "' rate must lie in " + format_number(lowest_rate) + ".." + format_number(highest_rate) + " Hz";
+    return "";
+}
+
+// The shape of each command: an error message, or "" when the run may carry it out.
+
+std::string check_one(const Words& w) { return need(w, 1, 1); }
+
+std::string check_gauge(const Words& w)
+{
+    const size_t n = w.size() - 1;
+    if (auto e = need(w, 1, 5); !e.empty())
+        return e;
+    for (size_t i = 2; i <= n; i += 2) {
+        if (i + 1 > n || (w[i] != "as" && w[i] != "params"))
+            return "'gauge' expects NAME [as LABEL] [params \"TEXT\"]";
+    }
+    return "";
+}
+
+std::string check_set(const Words& w)
 {
     const std::string& c = w[0];
-    const size_t       n = w.size() - 1;
-    auto               need = [&](size_t lo, size_t hi) -> std::string {
-        if (n < lo || n > hi)
-            return "'" + c + "' takes " + (lo == hi ? std::to_string(lo) : std::to_string(lo) + " to " + std::to_string(hi)) +
-                   " argument(s), not " + std::to_string(n);
+    if (auto e = need(w, 2, 2); !e.empty())
+        return e;
+    if (!is_id(w[1], IdKind::token))
+        return "bad token '" + w[1] + "'";
+    if (!is_number(w[2]))
+        return "bad value '" + w[2] + "'";
+    return c == "set-int" && !is_int(w[2]) ? "'set-int' value must lie in " + int_range : "";
+}
+
+std::string check_expr(const Words& w)
+{
+    if (auto e = need(w, 2, 2); !e.empty())
+        return e;
+    return is_number(w[2]) ? "" : "bad value '" + w[2] + "'";
+}
+
+std::string check_frames(const Words& w)
+{
+    const size_t n = w.size() - 1;
+    if (n < 1 || !is_number(w[1]) || parse_value(w[1]) < 0 || parse_value(w[1]) != std::floor(parse_value(w[1])))
+        return "'frames' expects a whole number of frames";
+    if (parse_value(w[1]) > frame_limit)
+        return "'frames' must lie in 0.." + std::to_string(frame_limit);
+    return rate(w, 2);
+}
+
+std::string check_run(const Words& w)
+{
+    const size_t n = w.size() - 1;
+    if (n < 1 || !is_number(w[1]) || parse_value(w[1]) < 0)
+        return "'run' expects a number of seconds";
+    if (auto e = rate(w, 2); !e.empty())
+        return e;
+    const double hz = n > 2 ? parse_value(w[3]) : 18.0;
+    if (parse_value(w[1]) * hz > frame_limit)
+        return "'run' must lie in 0.." + format_number(std::floor(frame_limit / hz)) + " seconds at " +
+               format_number(hz) + " Hz (" + std::to_string(frame_limit) + " frames)";
+    return "";
+}
+
+std::string check_click(const Words& w)
+{
+    const size_t n = w.size() - 1;
+    if (auto e = need(w, 2, 3); !e.empty())
+        return e;
+    if (!is_number(w[2]))
+        return "bad rectangle index '" + w[2] + "'";
+    if (!is_int(w[2]))
+        return "rectangle index must lie in " + int_range;
+    return n == 3 && !is_button(w[3]) ? "button must be left or right, not '" + w[3] + "'" : "";
+}
+
+std::string check_point(const Words& w)
+{
+    const size_t n = w.size() - 1;
+    if (auto e = w[0] == "tooltip" ? need(w, 3, 3) : need(w, 3, 4); !e.empty())
+        return e;
+    if (!is_number(w[2]) || !is_number(w[3]))
+        return "bad point '" + w[2] + " " + w[3] + "'";
+    if (!is_int(w[2]) || !is_int(w[3]))
+        return "point coordinates must lie in " + int_range;
+    return n == 4 && !is_button(w[4]) ? "button must be left or right, not '" + w[4] + "'" : "";
+}
+
+std::string check_picture(const Words& w)
+{
+    const size_t n = w.size() - 1;
+    if (n != 2 && !(n == 4 && w[3] == "scale" && is_number(w[4])))
+        return "'picture' expects LABEL FILE [scale S]";
+    if (n == 4 && !(parse_value(w[4]) > 0 && parse_value(w[4]) <= scale_limit))
+        return "'picture' scale must lie in (0, " + format_number(scale_limit) + "]";
+    return "";
+}
+
+std::string check_ext(const Words& w)
+{
+    const size_t n = w.size() - 1;
+    if (n == 1 && (w[1] == "present" || w[1] == "silent" || w[1] == "absent"))
         return "";
-    };
-    auto rate = [&](size_t at) -> std::string {   // optional "at HZ" from position at
-        if (n < at)
-            return "";
-        if (n != at + 1 || w[at] != "at" || !is_number(w[at + 1]) || parse_value(w[at + 1]) <= 0)
-            return "'" + c + "' expects 'at HZ' with a positive rate";
-        if (double hz = parse_value(w[at + 1]); hz < lowest_rate || hz > highest_rate)
-            return "'" + c + "' rate must lie in " + format_number(lowest_rate) + ".." + format_number(highest_rate) + " Hz";
+    if (n == 2 && (w[1] == "version" || w[1] == "receiver") && is_u32(w[2]))
+        return w[1] == "version" && parse_u32(w[2]) > 0xFFFF ? "'ext version' takes a number up to 65535" : "";
+    if (n == 3 && w[1] == "set" && is_id(w[2], IdKind::ext_offset) && is_u32(w[3]))
         return "";
-    };
-    if (c == "module")
-        return need(1, 1);
-    if (c == "gauge") {
-        if (auto e = need(1, 5); !e.empty())
-            return e;
-        for (size_t i = 2; i <= n; i += 2) {
-            if (i + 1 > n || (w[i] != "as" && w[i] != "params"))
-                return "'gauge' expects NAME [as LABEL] [params \"TEXT\"]";
-        }
+    return "'ext' takes present|silent|absent, version N, receiver V or set OFFSET VALUE";
+}
+
+std::string check_expect_token(const Words& w)
+{
+    return w.size() == 4 && is_id(w[2], IdKind::token) && is_number(w[3]) ? "" : "'expect token' takes TOKEN VALUE";
+}
+
+std::string check_expect_event(const Words& w)
+{
+    const size_t n = w.size() - 1;
+    if (!((n == 2 || n == 3) && is_id(w[2], IdKind::event) && (n == 2 || is_number(w[3]))))
+        return "'expect event' takes ID [VALUE]";
+    // A negative value names the same 32 bits as its unsigned twin: -1 is 0xFFFFFFFF.
+    return n == 3 && !is_whole_within(w[3], INT32_MIN, UINT32_MAX)
+               ? "'expect event' value must lie in -2147483648..4294967295"
+               : "";
+}
+
+std::string check_expect_window(const Words& w)
+{
+    return w.size() == 4 && is_id(w[2], IdKind::panel_window) && (w[3] == "open" || w[3] == "closed")
+               ? ""
+               : "'expect window' takes ID open|closed";
+}
+
+std::string check_expect_tooltip(const Words& w)
+{
+    if (!(w.size() == 6 && is_number(w[3]) && is_number(w[4])))
+        return "'expect tooltip' takes LABEL X Y \"TEXT\"";
+    return !is_int(w[3]) || !is_int(w[4]) ? "point coordinates must lie in " + int_range : "";
+}
+
+std::string check_expect_element(const Words& w)
+{
+    const size_t n = w.size() - 1;
+    if (n < 4 || !is_number(w[3]))
+        return "'expect element' takes LABEL INDEX hidden|shown|frame N|value V|text T";
+    if (!is_int(w[3]))
+        return "element index must lie in " + int_range;
+    const std::string& k = w[4];
+    if (k == "frame" && n == 5 && is_number(w[5]) && !is_int(w[5]))
+        return "frame must lie in " + int_range;
+    if ((k == "hidden" || k == "shown") && n == 4)
         return "";
-    }
-    if (c == "set" || c == "set-int") {
-        if (auto e = need(2, 2); !e.empty())
-            return e;
-        if (!is_id(w[1], IdKind::token))
-            return "bad token '" + w[1] + "'";
-        if (!is_number(w[2]))
-            return "bad value '" + w[2] + "'";
-        return c == "set-int" && !is_int(w[2]) ? "'set-int' value must lie in " + int_range : "";
-    }
-    if (c == "expr") {
-        if (auto e = need(2, 2); !e.empty())
-            return e;
-        return is_number(w[2]) ? "" : "bad value '" + w[2] + "'";
-    }
-    if (c == "frames") {
-        if (n < 1 || !is_number(w[1]) || parse_value(w[1]) < 0 || parse_value(w[1]) != std::floor(parse_value(w[1])))
-            return "'frames' expects a whole number of frames";
-        if (parse_value(w[1]) > frame_limit)
-            return "'frames' must lie in 0.." + std::to_string(frame_limit);
-        return rate(2);
-    }
-    if (c == "run") {
-        if (n < 1 || !is_number(w[1]) || parse_value(w[1]) < 0)
-            return "'run' expects a number of seconds";
-        if (auto e = rate(2); !e.empty())
-            return e;
-        const double hz = n > 2 ? parse_value(w[3]) : 18.0;
-        if (parse_value(w[1]) * hz > frame_limit)
-            return "'run' must lie in 0.." + format_number(std::floor(frame_limit / hz)) + " seconds at " +
-                   format_number(hz) + " Hz (" + std::to_string(frame_limit) + " frames)";
+    if ((k == "frame" || k == "value") && n == 5 && is_number(w[5]))
         return "";
-    }
-    if (c == "click") {
-        if (auto e = need(2, 3); !e.empty())
-            return e;
-        if (!is_number(w[2]))
-            return "bad rectangle index '" + w[2] + "'";
-        if (!is_int(w[2]))
-            return "rectangle index must lie in " + int_range;
-        return n == 3 && !is_button(w[3]) ? "button must be left or right, not '" + w[3] + "'" : "";
-    }
-    if (c == "click-at" || c == "tooltip") {
-        if (auto e = c == "tooltip" ? need(3, 3) : need(3, 4); !e.empty())
-            return e;
-        if (!is_number(w[2]) || !is_number(w[3]))
-            return "bad point '" + w[2] + " " + w[3] + "'";
-        if (!is_int(w[2]) || !is_int(w[3]))
-            return "point coordinates must lie in " + int_range;
-        return n == 4 && !is_button(w[4]) ? "button must be left or right, not '" + w[4] + "'" : "";
-    }
-    if (c == "show" || c == "disconnect" || c == "remove")
-        return need(1, 1);
-    if (c == "picture") {
-        if (n != 2 && !(n == 4 && w[3] == "scale" && is_number(w[4])))
-            return "'picture' expects LABEL FILE [scale S]";
-        if (n == 4 && !(parse_value(w[4]) > 0 && parse_value(w[4]) <= scale_limit))
-            return "'picture' scale must lie in (0, " + format_number(scale_limit) + "]";
+    if (k == "text" && n == 5)
         return "";
-    }
-    // The external interface window
-    if (c == "ext") {
-        if (n == 1 && (w[1] == "present" || w[1] == "silent" || w[1] == "absent"))
-            return "";
-        if (n == 2 && (w[1] == "version" || w[1] == "receiver") && is_u32(w[2]))
-            return w[1] == "version" && parse_u32(w[2]) > 0xFFFF ? "'ext version' takes a number up to 65535" : "";
-        if (n == 3 && w[1] == "set" && is_id(w[2], IdKind::ext_offset) && is_u32(w[3]))
-            return "";
-        return "'ext' takes present|silent|absent, version N, receiver V or set OFFSET VALUE";
-    }
-    if (c == "expect" && n >= 1 && w[1] == "ext")
-        return n == 3 && is_id(w[2], IdKind::ext_offset) && is_u32(w[3]) ? "" : "'expect ext' takes OFFSET VALUE";
-    if (c == "expect") {
-        if (n < 1)
-            return "'expect' needs what to expect";
-        const std::string& what = w[1];
-        if (what == "token")
-            return n == 3 && is_id(w[2], IdKind::token) && is_number(w[3]) ? "" : "'expect token' takes TOKEN VALUE";
-        if (what == "event") {
-            if (!((n == 2 || n == 3) && is_id(w[2], IdKind::event) && (n == 2 || is_number(w[3]))))
-                return "'expect event' takes ID [VALUE]";
-            // A negative value names the same 32 bits as its unsigned twin: -1 is 0xFFFFFFFF.
-            return n == 3 && !is_whole_within(w[3], INT32_MIN, UINT32_MAX)
-                       ? "'expect event' value must lie in -2147483648..4294967295"
-                       : "";
-        }
-        if (what == "window")
-            return n == 3 && is_id(w[2], IdKind::panel_window) && (w[3] == "open" || w[3] == "closed")
-                       ? ""
-                       : "'expect window' takes ID open|closed";
-        if (what == "tooltip") {
-            if (!(n == 5 && is_number(w[3]) && is_number(w[4])))
-                return "'expect tooltip' takes LABEL X Y \"TEXT\"";
-            return !is_int(w[3]) || !is_int(w[4]) ? "point coordinates must lie in " + int_range : "";
-        }
-        if (what == "element") {
-            if (n < 4 || !is_number(w[3]))
-                return "'expect element' takes LABEL INDEX hidden|shown|frame N|value V|text T";
-            if (!is_int(w[3]))
-                return "element index must lie in " + int_range;
-            const std::string& k = w[4];
-            if (k == "frame" && n == 5 && is_number(w[5]) && !is_int(w[5]))
-                return "frame must lie in " + int_range;
-            if ((k == "hidden" || k == "shown") && n == 4)
-                return "";
-            if ((k == "frame" || k == "value") && n == 5 && is_number(w[5]))
-                return "";
-            if (k == "text" && n == 5)
-                return "";
-            return "'expect element' takes LABEL INDEX hidden|shown|frame N|value V|text T";
-        }
-        return "cannot expect '" + what + "'";
-    }
-    return "unknown command '" + c + "'";
+    return "'expect element' takes LABEL INDEX hidden|shown|frame N|value V|text T";
+}
+
+std::string check_expect_ext(const Words& w)
+{
+    return w.size() == 4 && is_id(w[2], IdKind::ext_offset) && is_u32(w[3]) ? "" : "'expect ext' takes OFFSET VALUE";
 }
 
 std::string fixed3(double v)
@@ -241,8 +280,24 @@ std::string fixed3(double v)
     return ec == std::errc() ? std::string(buf, end) : "?";
 }
 
+class Runner;
+
+// A scenario command: its name, the words after it, what it does, the check of its shape (run when
+// the script is read, so that a bad line stops it before anything runs) and what the run does.
+struct Verb {
+    const char* name;
+    const char* synopsis;
+    const char* summary;
+    std::string (*check)(const Words&);
+    void (Runner::*run)(const Words&);
+};
+
 class Runner {
 public:
+    // The commands, and the things `expect` can check (each an "expect WHAT" row).
+    static const Verb commands[];
+    static const Verb expectations[];
+
     Runner(const Scenario& s, std::ostream& out, const ScenarioOptions& o) : s_(s), out_(out), opt_(o)
     {
         host_.set_trace([this](const std::string& line) { emit(line); });
@@ -254,7 +309,7 @@ public:
         for (const ScenarioCommand& c : s_.commands) {
             line_ = c.line;
             try {
-                execute(c.words);
+                run_command(c.words);
             } catch (const HostError& e) {
                 throw HostError(where() + ": " + e.what());
             }
@@ -308,14 +363,15 @@ private:
         return w.size() > at && w[at] == "right" ? MOUSE_RIGHTSINGLE : MOUSE_LEFTSINGLE;
     }
 
-    void execute(const std::vector<std::string>& w)
+    void run_module(const Words& w)
     {
-        const std::string& c = w[0];
-        if (c == "module") {
             module_ = &host_.load_module(module_location(w[1], opt_.module_dir, s_.directory));
             // The gauge count stays out of the trace: a module gains gauges without its scenarios changing.
             emit("module " + module_->name() + " loaded");
-        } else if (c == "gauge") {
+    }
+
+    void run_gauge(const Words& w)
+    {
             if (module_ == nullptr)
                 throw HostError("'gauge' before any 'module'");
             std::string label, params;
@@ -325,40 +381,62 @@ private:
             g.connect();
             // The picture's size is the art's, not the gauge's behaviour: it stays out of the trace.
             emit("gauge " + g.label() + " installed: " + std::to_string(g.elements().size()) + " element(s)");
-        } else if (c == "set") {
+    }
+
+    void run_set(const Words& w)
+    {
             const uint32_t t = parse_token(w[1]);
             host_.sim().set(t, parse_value(w[2]));
             emit("set " + id_text(IdKind::token, t) + " = " + format_number(host_.sim().number(t)));
-        } else if (c == "set-int") {
+    }
+
+    void run_set_int(const Words& w)
+    {
             const uint32_t t = parse_token(w[1]);
             host_.sim().set_integer(t, static_cast<int32_t>(parse_value(w[2])));
             emit("set " + id_text(IdKind::token, t) + " = " + std::to_string(host_.sim().get(t).whole) +
                  " (integer)");
-        } else if (c == "expr") {
+    }
+
+    void run_expr(const Words& w)
+    {
             host_.sim().set_expression(w[1], parse_value(w[2]));
             emit("expression \"" + w[1] + "\" = " + format_number(parse_value(w[2])));
-        } else if (c == "frames" || c == "run") {
+    }
+
+    void run_frames(const Words& w)
+    {
             double hz = w.size() > 3 ? parse_value(w[3]) : 18.0;
-            long   n  = c == "frames" ? static_cast<long>(parse_value(w[1]))
+            long   n  = w[0] == "frames" ? static_cast<long>(parse_value(w[1]))
                                       : std::lround(parse_value(w[1]) * hz);
             frames(n, hz);
             emit("ran " + std::to_string(n) + " frame(s) at " + format_number(hz) + " Hz");
-        } else if (c == "click") {
+    }
+
+    void run_click(const Words& w)
+    {
             ClickResult r = gauge(w[1]).click_rect(static_cast<int>(parse_value(w[2])), button(w, 3));
             if (!r.hit)
                 throw HostError("gauge '" + w[1] + "' has " + r.action);
             emit("click " + w[1] + " rect " + w[2] + ": " + r.action);
-        } else if (c == "click-at") {
+    }
+
+    void run_click_at(const Words& w)
+    {
             ClickResult r = gauge(w[1]).click_at(static_cast<int>(parse_value(w[2])), static_cast<int>(parse_value(w[3])),
                                                  button(w, 4));
             emit("click " + w[1] + " at " + w[2] + "," + w[3] + ": " +
                  (r.hit ? "rect " + std::to_string(r.rect_index) + " " : "") + r.action);
-        } else if (c == "tooltip") {
+    }
+
+    void run_tooltip(const Words& w)
+    {
             auto t = gauge(w[1]).tooltip_at(static_cast<int>(parse_value(w[2])), static_cast<int>(parse_value(w[3])));
             emit("tooltip " + w[1] + " at " + w[2] + "," + w[3] + ": " + (t ? "\"" + *t + "\"" : "none"));
-        } else if (c == "show") {
-            show(gauge(w[1]));
-        } else if (c == "picture") {
+    }
+
+    void run_picture(const Words& w)
+    {
             Gauge& g = gauge(w[1]);
 #if defined(GAUGE_HOST_RENDER)
             std::string file = resolve(w[2], opt_.picture_dir.empty() ? s_.directory : opt_.picture_dir);
@@ -368,20 +446,23 @@ private:
             (void)g;
             throw HostError("pictures are drawn by the native build only");
 #endif
-        } else if (c == "disconnect") {
-            gauge(w[1]).disconnect();
-            emit("gauge " + w[1] + " disconnected");
-        } else if (c == "remove") {
-            host_.remove_gauge(gauge(w[1]));
-            emit("gauge " + w[1] + " removed");
-        } else if (c == "expect") {
-            expect(w);
-        } else if (c == "ext") {
-            external_interface(w);
-        }
     }
 
-    void external_interface(const std::vector<std::string>& w)
+    void run_disconnect(const Words& w)
+    {
+            gauge(w[1]).disconnect();
+            emit("gauge " + w[1] + " disconnected");
+    }
+
+    void run_remove(const Words& w)
+    {
+            host_.remove_gauge(gauge(w[1]));
+            emit("gauge " + w[1] + " removed");
+    }
+
+    void run_show(const Words& w) { show(gauge(w[1])); }
+
+    void run_ext(const Words& w)
     {
         Environment& env = environment_of(host_);
         if (w[1] == "present" || w[1] == "silent" || w[1] == "absent") {
@@ -400,7 +481,7 @@ private:
         }
     }
 
-    void expect_external(const std::vector<std::string>& w)
+    void expect_ext(const Words& w)
     {
         const uint32_t offset = parse_id(w[2], IdKind::ext_offset), want = parse_u32(w[3]);
         const uint32_t got    = environment_of(host_).peek(offset);
@@ -432,12 +513,8 @@ private:
         }
     }
 
-    void expect(const std::vector<std::string>& w)
+    void expect_token(const Words& w)
     {
-        const std::string& what = w[1];
-        if (what == "ext")
-            return expect_external(w);
-        if (what == "token") {
             uint32_t t    = parse_id(w[2], IdKind::token);
             double   want = parse_value(w[3]);
             double   got  = host_.sim().number(t);
@@ -445,7 +522,10 @@ private:
                 emit("ok token " + id_text(IdKind::token, t) + " = " + format_number(got));
             else
                 fail("token " + id_text(IdKind::token, t) + " is " + format_number(got) + ", expected " + format_number(want));
-        } else if (what == "event") {
+    }
+
+    void expect_event(const Words& w)
+    {
             uint32_t id = parse_id(w[2], IdKind::event);
             const auto& events = host_.sim().events();
             for (size_t i = event_cursor_; i < events.size(); ++i) {
@@ -457,20 +537,29 @@ private:
                 }
             }
             fail("no event " + id_text(IdKind::event, id) + (w.size() > 3 ? " value " + w[3] : "") + " since the last expected one");
-        } else if (what == "window") {
+    }
+
+    void expect_window(const Words& w)
+    {
             uint32_t id   = parse_id(w[2], IdKind::panel_window);
             bool     want = w[3] == "open";
             if (host_.sim().window_open(id) == want)
                 emit("ok window " + id_text(IdKind::panel_window, id) + " " + w[3]);
             else
                 fail("window " + id_text(IdKind::panel_window, id) + " is " + (want ? "closed" : "open") + ", expected " + w[3]);
-        } else if (what == "tooltip") {
+    }
+
+    void expect_tooltip(const Words& w)
+    {
             auto t = gauge(w[2]).tooltip_at(static_cast<int>(parse_value(w[3])), static_cast<int>(parse_value(w[4])));
             if (t && *t == w[5])
                 emit("ok tooltip \"" + *t + "\"");
             else
                 fail("tooltip is " + (t ? "\"" + *t + "\"" : std::string("none")) + ", expected \"" + w[5] + "\"");
-        } else if (what == "element") {
+    }
+
+    void expect_element(const Words& w)
+    {
             Gauge& g   = gauge(w[2]);
             int    idx = static_cast<int>(parse_value(w[3]));
             if (idx < 0 || idx >= static_cast<int>(g.elements().size()))
@@ -498,9 +587,14 @@ private:
                 emit("ok " + subject + " " + got);
             else
                 fail(subject + " is " + got + ", expected " + k + (w.size() > 5 ? " " + w[5] : ""));
-        }
     }
 
+    void run_expect(const Words& w);
+
+public:
+    void run_command(const Words& w);
+
+private:
     const Scenario&        s_;
     std::ostream&          out_;
     ScenarioOptions        opt_;
@@ -510,6 +604,72 @@ private:
     int                    failures_     = 0;
     size_t                 event_cursor_ = 0;
 };
+
+// The commands in the order the reference lists them. Adding a command is adding a row and its
+// check and run functions.
+const Verb Runner::commands[] = {
+    {"module", "NAME|PATH", "load a module (a bare name is looked up in the module folder)", check_one, &Runner::run_module},
+    {"gauge", "NAME [as LABEL] [params \"TEXT\"]", "install and connect a gauge of the last module", check_gauge,
+     &Runner::run_gauge},
+    {"set", "TOKEN VALUE", "give a simulator variable a value", check_set, &Runner::run_set},
+    {"set-int", "TOKEN VALUE", "give a simulator variable a value kept as a 32-bit integer", check_set,
+     &Runner::run_set_int},
+    {"expr", "\"CODE\" VALUE", "what an expression text evaluates to", check_expr, &Runner::run_expr},
+    {"frames", "N [at HZ]", "run N frames (18 Hz unless told)", check_frames, &Runner::run_frames},
+    {"run", "SECONDS [at HZ]", "run frames for that long", check_run, &Runner::run_frames},
+    {"click", "LABEL RECT [left|right]", "click the rectangle with that index in the gauge's mouse list", check_click,
+     &Runner::run_click},
+    {"click-at", "LABEL X Y [left|right]", "click a point of the gauge", check_point, &Runner::run_click_at},
+    {"tooltip", "LABEL X Y", "print the tooltip there", check_point, &Runner::run_tooltip},
+    {"show", "LABEL", "print every element's state", check_one, &Runner::run_show},
+    {"picture", "LABEL FILE [scale S]", "write a PNG of the gauge (native build)", check_picture, &Runner::run_picture},
+    {"disconnect", "LABEL", "take the gauge off the frame loop", check_one, &Runner::run_disconnect},
+    {"remove", "LABEL", "take the gauge through the rest of its life", check_one, &Runner::run_remove},
+    {"ext", "present|silent|absent | version N | receiver V | set OFFSET VALUE",
+     "the external interface window: answers, replies 0, or is gone; its host version, receiver version word, a "
+     "32-bit word of its data space",
+     check_ext, &Runner::run_ext},
+    {"expect", "WHAT ...", "check the state (see below); a failed expectation is counted and the run goes on",
+     nullptr, &Runner::run_expect},
+};
+
+const Verb Runner::expectations[] = {
+    {"token", "TOKEN VALUE", "a simulator variable's value", check_expect_token, &Runner::expect_token},
+    {"element", "LABEL INDEX hidden|shown|frame N|value V|text \"T\"", "an element's state after the last frame",
+     check_expect_element, &Runner::expect_element},
+    {"event", "ID [VALUE]", "an event sent since the last expected one", check_expect_event, &Runner::expect_event},
+    {"window", "ID open|closed", "a panel window's state", check_expect_window, &Runner::expect_window},
+    {"tooltip", "LABEL X Y \"TEXT\"", "the tooltip at a point", check_expect_tooltip, &Runner::expect_tooltip},
+    {"ext", "OFFSET VALUE", "a 32-bit word of the external interface's data space", check_expect_ext,
+     &Runner::expect_ext},
+};
+
+template <size_t N>
+const Verb* find_verb(const Verb (&table)[N], const std::string& name)
+{
+    for (const Verb& v : table)
+        if (name == v.name)
+            return &v;
+    return nullptr;
+}
+
+void Runner::run_command(const Words& w) { (this->*find_verb(commands, w[0])->run)(w); }
+
+void Runner::run_expect(const Words& w) { (this->*find_verb(expectations, w[1])->run)(w); }
+
+// Checks the shape of one command; returns an error message or "".
+std::string check(const Words& w)
+{
+    const Verb* verb = find_verb(Runner::commands, w[0]);
+    if (verb == nullptr)
+        return "unknown command '" + w[0] + "'";
+    if (verb->check != nullptr)
+        return verb->check(w);
+    if (w.size() < 2)
+        return "'expect' needs what to expect";
+    const Verb* what = find_verb(Runner::expectations, w[1]);
+    return what == nullptr ? "cannot expect '" + w[1] + "'" : what->check(w);
+}
 
 }  // namespace
 
@@ -545,6 +705,22 @@ Scenario load_scenario(const std::string& path)
     std::string dir   = slash == std::string::npos ? "." : path.substr(0, slash);
     std::string base  = slash == std::string::npos ? path : path.substr(slash + 1);
     return parse_scenario(text.str(), base, dir);
+}
+
+std::string scenario_reference_markdown()
+{
+    auto cell = [](const std::string& text) {
+        std::string out;
+        for (char c : text)
+            out += c == '|' ? std::string("\\|") : std::string(1, c);
+        return out;
+    };
+    std::string text = "| command | what it does |\n|---|---|\n";
+    for (const Verb& v : Runner::commands)
+        text += "| `" + std::string(v.name) + " " + cell(v.synopsis) + "` | " + v.summary + " |\n";
+    for (const Verb& v : Runner::expectations)
+        text += "| `expect " + std::string(v.name) + " " + cell(v.synopsis) + "` | " + v.summary + " |\n";
+    return text;
 }
 
 ScenarioResult run_scenario(const Scenario& scenario, std::ostream& out, const ScenarioOptions& options)

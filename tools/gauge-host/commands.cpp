@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "host/script/scenario.h"
+
 namespace gauge_host {
 
 namespace {
@@ -18,7 +20,8 @@ constexpr Command table[] = {
     {"run", "SCENARIO [--out DIR]", "run a scenario and print its trace; pictures go to DIR", run_command},
     {"demo", "[--out DIR]", "the water-bombing flight shipped with the tool (pictures in gauge-host-demo/)",
      demo_command},
-    {"help", "[--markdown]", "this text, or the command reference as markdown", help_command},
+    {"help", "[--markdown]", "this text, or the command and scenario references as docs/gauge-host.md carries them",
+     help_command},
 };
 
 }  // namespace
@@ -40,18 +43,37 @@ std::string usage_text()
     return text;
 }
 
+namespace {
+
+// A table cell: a bar would end the cell.
+std::string cell(const std::string& text)
+{
+    std::string out;
+    for (char c : text)
+        out += c == '|' ? std::string("\\|") : std::string(1, c);
+    return out;
+}
+
+}  // namespace
+
 std::string reference_markdown()
 {
     std::string text = "| command | what it does |\n|---|---|\n";
     for (const Command& c : table)
-        text += "| `gauge-host " + std::string(c.name) + " " + c.synopsis + "` | " + c.summary + " |\n";
+        text += "| `gauge-host " + std::string(c.name) + " " + cell(c.synopsis) + "` | " + c.summary + " |\n";
     return text;
+}
+
+std::string generated_section(const std::string& name, const std::string& body)
+{
+    return "<!-- " + name + ": made by gauge-host help --markdown -->\n" + body + "<!-- end of " + name + " -->\n";
 }
 
 int help_command(const Invocation& call)
 {
     if (call.args.size() == 1 && call.args[0] == "--markdown") {
-        std::fputs(reference_markdown().c_str(), stdout);
+        std::fputs(generated_section("commands", reference_markdown()).c_str(), stdout);
+        std::fputs(generated_section("scenario commands", host::scenario_reference_markdown()).c_str(), stdout);
         return 0;
     }
     if (!call.args.empty())
