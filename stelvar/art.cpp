@@ -1,5 +1,5 @@
 // Art hints of the Stelvar_Instr module.
-#include "artgen.h"
+#include "frame/art_hints.h"
 
 extern "C" LinkageRecord<29> Linkage;
 
