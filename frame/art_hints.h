@@ -77,6 +77,7 @@ struct GaugeHint {
     double      numerals = 0;    // numbered every this much; 0: at every major mark
     std::span<const Band> bands = {};
     bool        square = false;  // a square face (engine gauges with two pivots, boxes of lamps)
+    bool        unsigned_numerals = false;   // numerals without their sign (climb and descent alike)
 };
 
 struct WaveHint {

@@ -29,7 +29,7 @@ static ElementHeader* needle_next[] = {&glass.head, nullptr};
 static FailureRecord needle_failures[] = {{.key = 18, .action = 1}, {.key = 20, .action = 2}, {.key = 0}};
 
 static Needle aircraft = {
-    .head     = {.kind = ElementKind::needle, .bitmap_id = 2190, .x = 99, .y = 161, .offset_x = 22, .offset_y = 13,
+    .head     = {.kind = ElementKind::needle, .bitmap_id = 2190, .x = 99, .y = 161, .offset_x = 22, .offset_y = 60,
                  .gauge = &turn_coordinator_header, .next = needle_next, .failures = needle_failures,
                  .image_flags = 0x4083},
     .source   = module_var(0x46),

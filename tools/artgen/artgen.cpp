@@ -73,8 +73,11 @@ struct GaugePlan {
     double                      face_x = 0, face_y = 0, face_r = 0;
 
     ElementHeader* root() const { return elements.front(); }
-    bool           twin() const
+    // Needles about different pivots make a twin gauge, unless the hint names the face's centre.
+    bool twin() const
     {
+        if (hint && hint->centre_x)
+            return false;
         for (const Needle* n : needles)
             if (n->head.x != needles.front()->head.x || n->head.y != needles.front()->head.y)
                 return true;
@@ -149,6 +152,7 @@ NumberScale numbers_of(const GaugeHint* gh)
     if (gh) {
         n.scale = gh->label_scale, n.offset = gh->label_offset;
         n.major = gh->major, n.minor = gh->minor, n.numerals = gh->numerals;
+        n.unsigned_numerals = gh->unsigned_numerals;
     }
     return n;
 }
@@ -242,10 +246,11 @@ void plan_background(const GaugePlan& p, const BitmapHint* bh, Art& art, DrawSpe
     }
     // Wing-tip marks of a turn coordinator: level, and a standard-rate turn each way.
     if (bh == nullptr && gh && gh->label_scale == 0 && s.tube_half > 0)
-        for (const Needle* n : p.needles)
+        for (const Needle* n : p.needles) {
             for (double v : {-2.0, 0.0, 2.0})
                 s.turn_marks.push_back(needle_angle(n->table, n->table_count, n->head.x, n->head.y, v) + pi / 2);
-    (void)bh;
+            s.turn_x = n->head.x, s.turn_y = n->head.y;
+        }
 }
 
 void plan_needle(const GaugePlan& p, const ElementHeader* e, const BitmapHint* bh, Art& art, DrawSpec& s)
@@ -256,7 +261,7 @@ void plan_needle(const GaugePlan& p, const ElementHeader* e, const BitmapHint* b
     s.needle_pivot_x  = e->offset_x;
     s.needle_pivot_y  = e->offset_y;
     s.needle_blade    = bh ? bh->blade : 0;
-    s.needle_length   = len;
+    s.needle_length   = bh && bh->width ? 0 : len;   // a hinted width is the needle's own
     auto [w, h]       = hinted_size(bh, static_cast<int>(e->offset_x + len + 1), std::max(6, e->offset_y * 2 + 1));
     s.width = w, s.height = h;
     if (n->table_count == 0 && art == Art::needle) {
@@ -335,7 +340,7 @@ void plan_image(const GaugePlan& p, const ElementHeader* e, const BitmapHint* bh
             if (o->kind == ElementKind::sprite && bitmap_hint(p.module, o->bitmap_id) &&
                 bitmap_hint(p.module, o->bitmap_id)->art == Art::attitude)
                 s.covers.push_back({double(o->x - e->x), double(o->y - e->y), 2.0 * (o->offset_x - o->x),
-                                    p.hint->centre_y - 20.0 - o->y});
+                                    2.0 * (o->offset_y - o->y)});
     }
     // The host shows a moving image through the gauge below its position and slides its range over
     // the rest of the bitmap.
@@ -357,6 +362,21 @@ void plan_image(const GaugePlan& p, const ElementHeader* e, const BitmapHint* bh
         s.needle_pivot_x = bh->window_x - e->x;
         s.rim            = bh->blade;
     }
+    // A glass over a sphere: covers the sphere window's corners below the bank scale, and any
+    // moving tape below the hint's window point.
+    if (art == Art::glass && bh && bh->window_y) {
+        for (ElementHeader* o : p.elements) {
+            const BitmapHint* oh = bitmap_hint(p.module, o->bitmap_id);
+            if (oh == nullptr)
+                continue;
+            if (o->kind == ElementKind::sprite && oh->art == Art::attitude)
+                s.covers.push_back({double(o->x), double(o->y), 2.0 * (o->offset_x - o->x), 2.0 * (o->offset_y - o->y)});
+            if (o->kind == ElementKind::moving_image && oh->art == Art::tape)
+                s.windows.push_back({double(o->x - 1), double(bh->window_y), oh->width + 2.0, double(p.height - bh->window_y)});
+        }
+    }
+    if (art == Art::button && bh && bh->blade)
+        s.rim = bh->blade, s.pivot_x = bh->window_x, s.pivot_y = bh->window_y;
     if (art == Art::knob && e->kind == ElementKind::needle)
         s.needle_pivot_x = e->offset_x, s.needle_pivot_y = e->offset_y;
     if (art == Art::automatic) {

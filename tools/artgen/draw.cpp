@@ -129,7 +129,23 @@ namespace {
 
 // The cover glass: the host shows nothing of it. A reflection drawn here would be opaque over the
 // face, since the host knows only black for transparency.
-void draw_glass(cairo_t*, const DrawSpec&) {}
+// Over a sphere it covers the window's corners below the bank scale (which covers those above) and
+// the part of a tape below its window (windows), in the face's colour.
+void draw_glass(cairo_t* cr, const DrawSpec& s)
+{
+    for (const DrawSpec::Box& c : s.covers) {
+        cairo_save(cr);
+        cairo_rectangle(cr, c.x, c.y + c.height / 2, c.width, c.height / 2 + 1);
+        cairo_clip(cr);
+        cover_corners(cr, c, 0x202226);
+        cairo_restore(cr);
+    }
+    for (const DrawSpec::Box& b : s.windows) {
+        rgb(cr, 0x202226);
+        cairo_rectangle(cr, b.x, b.y, b.width, b.height);
+        cairo_fill(cr);
+    }
+}
 
 void draw_lamp(cairo_t* cr, const DrawSpec& s)
 {
@@ -210,9 +226,22 @@ void draw_guard(cairo_t* cr, const DrawSpec& s)
     cairo_stroke(cr);
 }
 
+// A push button face; with a rim, a round button of that radius about the pivot, the rest black.
 void draw_button(cairo_t* cr, const DrawSpec& s)
 {
     double w = s.width, h = s.height;
+    if (s.rim > 0) {
+        rgb(cr, s.colour ? s.colour : 0x3C4048);
+        cairo_arc(cr, s.pivot_x, s.pivot_y, s.rim, 0, 2 * pi);
+        cairo_fill(cr);
+        rgb(cr, 0x9098A0);
+        cairo_set_line_width(cr, 1.5);
+        cairo_arc(cr, s.pivot_x, s.pivot_y, s.rim - 0.75, 0, 2 * pi);
+        cairo_stroke(cr);
+        rgb(cr, 0xF0F0E8);
+        centred_text(cr, s.text, s.pivot_x, s.pivot_y, fitting_size(cr, s.text, s.rim * 1.7, 10));
+        return;
+    }
     rgb(cr, s.colour ? s.colour : 0x3C4048);
     rounded(cr, 1, 1, w - 2, h - 2, 4);
     cairo_fill(cr);

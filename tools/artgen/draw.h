@@ -47,7 +47,8 @@ struct DrawSpec {
     double needle_length = 0;   // from the pivot to the tip; 0: to the bitmap's right edge
     // a ball's tube on a face: its centre, half its length, the ball's radius
     double tube_x = 0, tube_y = 0, tube_half = 0, tube_ball = 0;
-    std::vector<double> turn_marks;   // screen angles of the wing-tip marks about the face's pivot
+    std::vector<double> turn_marks;   // screen angles of the right wing tip about (turn_x, turn_y)
+    double turn_x = 0, turn_y = 0;
     // drums of moving images: cells of drum_cell pixels from the value drum_first, each with a
     // digit box drum_digit_height tall at its top (0: ten digits spread over the whole height)
     int drum_cell = 0, drum_first = 0, drum_digit_height = 0;

@@ -52,5 +52,6 @@ void draw_setting_scale(cairo_t* cr, const DrawSpec& s);
 void draw_bezel(cairo_t* cr, const DrawSpec& s);
 void draw_radio_face(cairo_t* cr, const DrawSpec& s);
 void draw_windows(cairo_t* cr, const DrawSpec& s);
+void cover_corners(cairo_t* cr, const DrawSpec::Box& window, uint32_t colour);
 
 }  // namespace artgen

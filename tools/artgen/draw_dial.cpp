@@ -37,8 +37,18 @@ void place_numerals(cairo_t* cr, const DialScale& sc, double radius, double size
             order.push_back(&m);
     if (order.size() > 2)
         std::rotate(order.begin() + 1, order.end() - 1, order.end());
-    for (const ScaleMark* m : order) {
-        double  x = sc.pivot_x + radius * std::cos(m->angle), y = sc.pivot_y + radius * std::sin(m->angle);
+    for (size_t i = 0; i < order.size(); ++i) {
+        const ScaleMark* m = order[i];
+        double x = sc.pivot_x + radius * std::cos(m->angle), y = sc.pivot_y + radius * std::sin(m->angle);
+        // The same numeral on two marks close together (the ends of a scale that meet) is printed once,
+        // between them.
+        for (size_t j = 0; j < order.size(); ++j) {
+            if (j == i || order[j]->numeral != m->numeral)
+                continue;
+            double ox = sc.pivot_x + radius * std::cos(order[j]->angle), oy = sc.pivot_y + radius * std::sin(order[j]->angle);
+            if (std::hypot(ox - x, oy - y) < size * 3.2)
+                x = (x + ox) / 2, y = (y + oy) / 2;
+        }
         TextBox b = text_box(cr, m->numeral, x, y, size);
         bool    free = true;
         for (const TextBox& o : placed)
@@ -196,6 +206,42 @@ void draw_ring(cairo_t* cr, const DrawSpec& s, double cx, double cy, double r_ou
     }
 }
 
+// A turn coordinator's face: the inclinometer's tube under the ball's travel, and the wing-tip
+// marks (level, and a standard-rate turn each way, marked L and R) about the aircraft's pivot.
+void draw_turn_face(cairo_t* cr, const DrawSpec& s, double cx, double cy, double r_out)
+{
+    if (s.tube_half > 0) {
+        double x = s.tube_x, y = s.tube_y, half = s.tube_half, r = s.tube_ball + 1.5;
+        rgb(cr, 0x8A8C90);
+        rounded(cr, x - half - 2, y - r - 2, 2 * half + 4, 2 * r + 4, r + 2);
+        cairo_fill(cr);
+        cairo_pattern_t* g = cairo_pattern_create_linear(0, y - r, 0, y + r);
+        cairo_pattern_add_color_stop_rgb(g, 0, 0.30, 0.32, 0.30);
+        cairo_pattern_add_color_stop_rgb(g, 1, 0.12, 0.13, 0.12);
+        cairo_set_source(cr, g);
+        rounded(cr, x - half, y - r, 2 * half, 2 * r, r);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+    }
+    if (s.turn_marks.size() != 3)
+        return;
+    // turn_marks: the screen angles of the right wing tip (level and either rate) about turn_x/y.
+    rgb(cr, 0xF0F0F0);
+    cairo_set_line_width(cr, 4);
+    for (double a : s.turn_marks)
+        for (double ang : {a, a + pi}) {
+            double r0 = r_out * 0.68, r1 = r_out * 0.86;
+            cairo_move_to(cr, s.turn_x + r0 * std::cos(ang), s.turn_y + r0 * std::sin(ang));
+            cairo_line_to(cr, s.turn_x + r1 * std::cos(ang), s.turn_y + r1 * std::sin(ang));
+            cairo_stroke(cr);
+        }
+    double size = std::clamp(r_out / 8, 8.0, 16.0);
+    for (auto [a, letter] : {std::pair{s.turn_marks.front() + pi, "L"}, {s.turn_marks.back(), "R"}})
+        centred_text(cr, letter, s.turn_x + r_out * 0.56 * std::cos(a), s.turn_y + r_out * 0.56 * std::sin(a) + size,
+                     size, true, "label");
+    (void)cx, (void)cy;
+}
+
 }  // namespace
 
 // The face radius of a round dial: the largest circle about its centre inside the bitmap.
@@ -233,6 +279,7 @@ void draw_dial(cairo_t* cr, const DrawSpec& s)
         double size = std::clamp(r_out / 8.5, 8.0, 17.0);
         place_numerals(cr, sc, r_out - r_out * 0.12 - size * 0.95, size, placed);
     }
+    draw_turn_face(cr, s, cx, cy, r_out);
     place_title(cr, s, cx, cy, R, placed);
 }
 

@@ -89,26 +89,32 @@ void draw_attitude(cairo_t* cr, const DrawSpec& s)
         }
 }
 
+// Fills a window's corners outside the largest circle about its centre, leaving the rest black.
+void cover_corners(cairo_t* cr, const DrawSpec::Box& win, uint32_t colour)
+{
+    double ax = win.x + win.width / 2, ay = win.y + win.height / 2, ar = std::min(win.width, win.height) / 2 + 4;
+    rgb(cr, colour);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, win.x, win.y, win.width, win.height);
+    cairo_new_sub_path(cr);
+    cairo_arc_negative(cr, ax, ay, ar, 2 * pi, 0);
+    cairo_fill(cr);
+    rgb(cr, 0x5A5C60);
+    cairo_set_line_width(cr, 2);
+    cairo_new_path(cr);
+    cairo_arc(cr, ax, ay, ar, 0, 2 * pi);
+    cairo_stroke(cr);
+}
+
 // Bank marks at 10, 20, 30, 45 and 60 degrees each side about the bank pointer's turning point
 // (pivot), a triangle at 0, on an arc `rim` pixels from the top; the aircraft symbol, wings and a
 // centre dot, at needle_pivot. With label_reach set, the corners of the sphere's window above the
 // sphere (a circle of that radius about label_reach_x/y... see the caller) are covered.
 void draw_bank_scale(cairo_t* cr, const DrawSpec& s)
 {
-    // Cover the sphere's window outside its round aperture, above the aircraft.
-    if (!s.covers.empty()) {
-        const DrawSpec::Box& win = s.covers.front();
-        double ax = win.x + win.width / 2, ay = win.y + win.height / 2, ar = std::min(win.width, win.height) / 2 + 6;
-        rgb(cr, 0x202226);
-        cairo_rectangle(cr, win.x, win.y, win.width, std::min(win.height, s.height - win.y));
-        cairo_new_sub_path(cr);
-        cairo_arc_negative(cr, ax, ay, ar, 2 * pi, 0);
-        cairo_fill(cr);
-        rgb(cr, 0x5A5C60);
-        cairo_set_line_width(cr, 2);
-        cairo_arc(cr, ax, ay, ar, pi, 2 * pi);
-        cairo_stroke(cr);
-    }
+    // Cover the sphere's window outside its round aperture (covers: the window, in bitmap pixels).
+    if (!s.covers.empty())
+        cover_corners(cr, s.covers.front(), 0x202226);
     double r = s.pivot_y - s.rim;
     rgb(cr, 0xF0F0F0);
     for (int deg : {-60, -45, -30, -20, -10, 10, 20, 30, 45, 60}) {

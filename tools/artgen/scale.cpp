@@ -121,7 +121,7 @@ std::vector<ScaleMark> scale_marks(const NonlinearityEntry* t, uint32_t n, doubl
             v = 0;
         ScaleMark m{needle_angle(t, n, px, py, raw(numbers, v)), on_step(v, s.major) ? 1 : 0, v, {}};
         if (on_step(v, s.numerals))
-            m.numeral = numeral_for(v);
+            m.numeral = numeral_for(numbers.unsigned_numerals ? std::abs(v) : v);
         marks.push_back(m);
     }
     return marks;

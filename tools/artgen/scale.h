@@ -38,6 +38,7 @@ struct ScaleBand {
 struct NumberScale {
     double scale = 1, offset = 0;          // printed = (value + offset) × scale
     double major = 0, minor = 0, numerals = 0;
+    bool   unsigned_numerals = false;
 };
 
 // Marks every minor step over the live range, majors and numerals at theirs.
