@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "demo_scenario.h"
+#include "working_state.h"
 #include "host/panel_config.h"
 #include "host/panel_host.h"
 #include "host/scenario.h"
@@ -245,8 +246,9 @@ int catalogue(const std::string& path, const std::string& out_dir)
 
     std::string index = "# " + name + "\n\n" + std::to_string(gauges.size()) +
                         " gauges, in the order of the module's gauge table, as drawn by gauge-host after one "
-                        "frame with no parameter text and every simulator variable at 0.\n\n"
-                        "| # | gauge | size_x_mm | elements | picture |\n|---|---|---|---|---|\n";
+                        "frame with no parameter text and every simulator variable at 0 (at rest), and at work: "
+                        "powered and at a typical value.\n\n"
+                        "| # | gauge | size (px) | size_x_mm | elements | at rest | at work |\n|---|---|---|---|---|---|---|\n";
     int failures = 0;
     for (size_t i = 0; i < gauges.size(); ++i) {
         std::string row = "| " + std::to_string(i + 1) + " | `" + gauges[i] + "` | ";
@@ -258,11 +260,16 @@ int catalogue(const std::string& path, const std::string& out_dir)
             host.frame(1.0 / 18);
             std::string file = gauges[i] + ".png";
             render_png(g, out_dir + "/" + file, 1.0);
-            row += std::to_string(g.header()->size_x_mm) + " | " + std::to_string(g.elements().size()) + " | ![" +
-                   gauges[i] + "](" + file + ") |";
+            PanelHost   working;
+            Gauge&      w    = working_state::install(working, working.load_module(path), gauges[i]);
+            std::string busy = gauges[i] + "_working.png";
+            render_png(w, out_dir + "/" + busy, 1.0);
+            row += std::to_string(g.width()) + " x " + std::to_string(g.height()) + " | " +
+                   std::to_string(g.header()->size_x_mm) + " | " + std::to_string(g.elements().size()) + " | ![" +
+                   gauges[i] + "](" + file + ") | ![" + gauges[i] + " at work](" + busy + ") |";
         } catch (const HostError& e) {
             ++failures;
-            row += " | | cannot be drawn: " + std::string(e.what()) + " |";
+            row += " | | | cannot be drawn: " + std::string(e.what()) + " | |";
         }
         index += row + "\n";
         if (isatty(2))
