@@ -182,14 +182,14 @@ static const artgen::BitmapHint bitmaps[] = {
     {.id = 460, .colour = 0x30D040, .width = 185, .height = 29},
     {.id = 470, .width = 187, .height = 19},
     // The selectors are round buttons in the face's lower corners, clear of the card.
-    {.id = 440, .art = artgen::Art::button, .text = "VOR2", .width = 59, .height = 59, .window_x = 42, .window_y = 42,
+    {.id = 440, .art = artgen::Art::button, .text = "VOR2", .width = 59, .height = 59, .window_x = 38, .window_y = 38,
      .blade = 15},
     {.id = 441, .art = artgen::Art::button, .text = "ADF", .colour = 0x2060A0, .width = 59, .height = 59,
-     .window_x = 42, .window_y = 42, .blade = 15},
-    {.id = 450, .art = artgen::Art::button, .text = "VOR1", .width = 59, .height = 59, .window_x = 17, .window_y = 42,
+     .window_x = 38, .window_y = 38, .blade = 15},
+    {.id = 450, .art = artgen::Art::button, .text = "VOR1", .width = 59, .height = 59, .window_x = 21, .window_y = 38,
      .blade = 15},
     {.id = 451, .art = artgen::Art::button, .text = "ADF", .colour = 0x2060A0, .width = 59, .height = 59,
-     .window_x = 17, .window_y = 42, .blade = 15},
+     .window_x = 21, .window_y = 38, .blade = 15},
     // HSI: card, bug, course pointer, TO/FROM arrow, deviation bar, glideslope pointer, flags, knobs.
     {.id = 1350, .art = artgen::Art::dial},
     {.id = 1360, .art = artgen::Art::compass_card},
@@ -198,8 +198,11 @@ static const artgen::BitmapHint bitmaps[] = {
     {.id = 1370, .art = artgen::Art::button, .text = "TO", .width = 39, .height = 20},
     {.id = 1400, .art = artgen::Art::button, .colour = 0xE0E0E0, .width = 8, .height = 90},
     {.id = 1410, .art = artgen::Art::button, .colour = 0x30D040, .width = 14, .height = 10},
-    {.id = 1420, .art = artgen::Art::button, .text = "GS", .colour = 0xC02018, .width = 24, .height = 30},
-    {.id = 1430, .art = artgen::Art::button, .text = "HDG", .colour = 0xC02018, .width = 24, .height = 30},
+    // The flags show at the face's rim, on the side of their bitmaps toward the centre.
+    {.id = 1420, .art = artgen::Art::button, .text = "GS", .colour = 0xC02018, .width = 24, .height = 30,
+     .window_x = 16, .window_y = 20, .blade = 8},
+    {.id = 1430, .art = artgen::Art::button, .text = "HDG", .colour = 0xC02018, .width = 24, .height = 30,
+     .window_x = 8, .window_y = 20, .blade = 8},
     {.id = 1440, .art = artgen::Art::button, .text = "HDG", .width = 40, .height = 40},
     {.id = 1450, .art = artgen::Art::button, .text = "CRS", .width = 40, .height = 40},
     // ADI. The sphere turns about its centre and moves up to 80 pixels: after its 0.75 squeeze on x

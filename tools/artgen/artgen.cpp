@@ -474,11 +474,22 @@ void write_bmp(const fs::path& path, cairo_surface_t* surface)
         throw std::runtime_error("cannot write " + path.string());
 }
 
-// One bitmap's layout: "bitmap ID GAUGE W H [round X Y R]", then a line per text:
+const char* art_name(Art a)
+{
+    static const char* const names[] = {"automatic", "panel", "dial", "needle", "upright_needle", "glass", "lamp",
+                                        "switch_frames", "button", "plate", "drum", "compass_card", "attitude",
+                                        "rotary", "radio_face", "lit_lamp", "guard", "bank_scale", "command_bars",
+                                        "tape", "aircraft", "ball", "inclinometer", "setting_scale", "knob", "bezel"};
+    static_assert(std::size(names) == static_cast<size_t>(Art::bezel) + 1);
+    return names[static_cast<size_t>(a)];
+}
+
+// One bitmap's layout: "bitmap ID GAUGE ART W H [round X Y R]", then a line per text:
 // "text KIND X0 Y0 X1 Y1 TEXT".
 void write_layout(std::ofstream& o, uint32_t id, const Planned& p, const Layout& l)
 {
-    o << "bitmap " << id << " " << p.gauge << " " << p.spec.width << " " << p.spec.height;
+    o << "bitmap " << id << " " << p.gauge << " " << art_name(p.spec.art) << " " << p.spec.width << " "
+      << p.spec.height;
     if (l.round_r > 0)
         o << " round " << l.round_x << " " << l.round_y << " " << l.round_r;
     o << "\n";

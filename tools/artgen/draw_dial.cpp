@@ -237,7 +237,7 @@ void draw_turn_face(cairo_t* cr, const DrawSpec& s, double cx, double cy, double
         }
     double size = std::clamp(r_out / 8, 8.0, 16.0);
     for (auto [a, letter] : {std::pair{s.turn_marks.front() + pi, "L"}, {s.turn_marks.back(), "R"}})
-        centred_text(cr, letter, s.turn_x + r_out * 0.56 * std::cos(a), s.turn_y + r_out * 0.56 * std::sin(a) + size,
+        centred_text(cr, letter, s.turn_x + r_out * 0.5 * std::cos(a), s.turn_y + r_out * 0.5 * std::sin(a),
                      size, true, "label");
     (void)cx, (void)cy;
 }
