@@ -1,7 +1,21 @@
 // Art hints of the Norvak_Instr module.
-#include "artgen.h"
+#include "frame/art_hints.h"
 
 extern "C" LinkageRecord<64> Linkage;
+
+constexpr uint32_t green = 0x30B040, yellow = 0xE8C020, red = 0xE02020, white = 0xF0F0F0;
+static const artgen::Band airspeed_bands[]    = {{60, 110, white}, {75, 170, green}, {170, 220, yellow}, {220, 220, red}};
+static const artgen::Band manifold_bands[]    = {{20, 40, green}, {45, 45, red}};
+static const artgen::Band rpm_bands[]         = {{18, 26, green}, {27, 27, red}};
+static const artgen::Band cht_bands[]         = {{150, 230, green}, {260, 260, red}};
+static const artgen::Band torque_bands[]      = {{60, 220, green}, {250, 250, red}};
+static const artgen::Band oil_pressure_bands[] = {{25, 25, red}, {60, 90, green}, {100, 100, red}};
+static const artgen::Band fuel_pressure_bands[] = {{12, 12, red}, {15, 20, green}, {25, 25, red}};
+static const artgen::Band carb_bands[]        = {{-10, 15, yellow}, {15, 40, green}, {40, 40, red}};
+static const artgen::Band oil_temperature_bands[] = {{40, 85, green}, {100, 100, red}};
+static const artgen::Band fuel_flow_bands[]   = {{400, 1200, green}, {1600, 1600, red}};
+static const artgen::Band oil_quantity_bands[] = {{25, 25, red}};
+static const artgen::Band hydraulic_bands[]   = {{2800, 3200, green}, {3500, 3500, red}};
 
 static const artgen::GaugeHint gauges[] = {
     {.gauge = "Shut_Down", .width = 60, .height = 30},
@@ -26,31 +40,45 @@ static const artgen::GaugeHint gauges[] = {
     {.gauge = "Starter_Toggle", .width = 19, .height = 19},
     {.gauge = "Bombardier_View_Toggle", .width = 19, .height = 19},
     {.gauge = "Drop_Water_Toggle", .width = 19, .height = 19},
-    // Airframe and engine dials: labels in the dial's unit.
-    {.gauge = "Airspeed", .title = "AIRSPEED", .unit = "KNOTS"},
-    {.gauge = "Vertical_Speed", .title = "VERTICAL SPEED", .unit = "1000 FT/MIN", .label_scale = 1 / 1300.4799583846413},
-    {.gauge = "Altimeter", .title = "ALT", .unit = "FEET", .width = 282, .height = 282, .ring = 10, .ring_top = 0},
+    // Airframe and engine dials: numerals in the dial's unit, coloured bands where such dials carry
+    // them (green: normal, yellow: caution, white: flaps extended, red lines: limits).
+    {.gauge = "Airspeed", .title = "AIRSPEED", .unit = "KNOTS", .major = 20, .minor = 5, .bands = airspeed_bands},
+    {.gauge = "Vertical_Speed", .title = "VERTICAL SPEED", .unit = "1000 FT/MIN", .label_scale = 1 / 1300.4799583846413,
+     .major = 1, .minor = 0.5, .unsigned_numerals = true},
+    {.gauge = "Altimeter", .title = "ALT", .unit = "FEET", .width = 282, .height = 282, .ring = 10, .ring_top = 0,
+     .centre_x = 141, .centre_y = 139},
     {.gauge = "Turn_Coordinator", .title = "TURN COORDINATOR", .unit = "2 MIN", .label_scale = 0, .width = 200,
      .height = 200, .centre_x = 99, .centre_y = 100},
-    {.gauge = "Manifold_Pressure", .title = "MANIFOLD", .unit = "INCHES OF MERCURY", .label_scale = 1 / 106.0992},
-    {.gauge = "Tachometer", .title = "RPM", .unit = "REVOLUTIONS PER MINUTE"},
+    {.gauge = "Manifold_Pressure", .title = "MANIFOLD", .unit = "INCHES OF MERCURY", .label_scale = 1 / 106.0992,
+     .major = 5, .minor = 1, .numerals = 10, .bands = manifold_bands},
+    {.gauge = "Tachometer", .title = "RPM", .unit = "X 100", .label_scale = 0.01, .major = 5, .minor = 1,
+     .bands = rpm_bands},
     {.gauge = "Cylinder_Head_Temp", .title = "CYL HEAD", .unit = "DEGREES C", .label_scale = 1 / 1.8,
-     .label_offset = -491.67},
-    {.gauge = "Propeller_Torque", .title = "TORQUE", .unit = "FT-LBS"},
-    {.gauge = "Oil_Pressure", .title = "OIL PRESS", .unit = "PSI", .label_scale = 1 / 144.0},
+     .label_offset = -491.67, .major = 50, .minor = 10, .numerals = 100, .bands = cht_bands},
+    {.gauge = "Propeller_Torque", .title = "TORQUE", .unit = "FT-LBS", .major = 50, .minor = 10, .numerals = 50,
+     .bands = torque_bands},
+    {.gauge = "Oil_Pressure", .title = "OIL PRESS", .unit = "PSI", .label_scale = 1 / 144.0, .major = 20, .minor = 5,
+     .numerals = 40, .bands = oil_pressure_bands},
     // The two tanks' dials share their face, so it carries no side.
-    {.gauge = "Fuel_Qty_Left_Main", .title = "FUEL", .unit = "POUNDS"},
-    {.gauge = "Fuel_Qty_Right_Main", .title = "FUEL", .unit = "POUNDS"},
-    {.gauge = "Fuel_Pressure", .title = "FUEL PRESS", .unit = "PSI", .label_scale = 1 / 144.0},
-    {.gauge = "Carburetor_Temp", .title = "CARB", .unit = "DEGREES C"},
+    {.gauge = "Fuel_Qty_Left_Main", .title = "FUEL", .unit = "POUNDS", .major = 1000, .minor = 250},
+    {.gauge = "Fuel_Qty_Right_Main", .title = "FUEL", .unit = "POUNDS", .major = 1000, .minor = 250},
+    {.gauge = "Fuel_Pressure", .title = "FUEL PRESS", .unit = "PSI", .label_scale = 1 / 144.0, .major = 5, .minor = 1,
+     .numerals = 10, .bands = fuel_pressure_bands},
+    {.gauge = "Carburetor_Temp", .title = "CARB", .unit = "DEGREES C", .major = 10, .minor = 5, .numerals = 20,
+     .bands = carb_bands},
     {.gauge = "Oil_Temperature", .title = "OIL TEMP", .unit = "DEGREES C", .label_scale = 1 / 1.8,
-     .label_offset = -491.67},
-    {.gauge = "Fuel_Flow", .title = "FUEL FLOW", .unit = "POUNDS PER HOUR"},
-    {.gauge = "Oil_Quantity", .title = "OIL QTY", .unit = "PERCENT", .label_scale = 100 / 16384.0},
+     .label_offset = -491.67, .major = 25, .minor = 5, .numerals = 50, .bands = oil_temperature_bands},
+    {.gauge = "Fuel_Flow", .title = "FUEL FLOW", .unit = "POUNDS PER HOUR", .major = 300, .minor = 100,
+     .bands = fuel_flow_bands},
+    {.gauge = "Oil_Quantity", .title = "OIL QTY", .unit = "PERCENT", .label_scale = 100 / 16384.0, .major = 25,
+     .minor = 5, .bands = oil_quantity_bands},
     {.gauge = "Clock", .title = "CLOCK", .width = 280, .height = 280, .ring = 12, .ring_top = 12},
-    {.gauge = "Flaps_Position", .title = "FLAPS", .unit = "DEGREES", .label_scale = 40 / 16382.0},
-    {.gauge = "Hydraulic_Pressure", .title = "HYD PRESS", .unit = "PSI", .label_scale = 1 / 144.0},
-    {.gauge = "Cowl_Flaps_Position", .title = "COWL FLAPS", .unit = "PERCENT OPEN", .label_scale = 100},
+    {.gauge = "Flaps_Position", .title = "FLAPS", .unit = "DEGREES", .label_scale = 40 / 16382.0, .major = 10,
+     .minor = 5},
+    {.gauge = "Hydraulic_Pressure", .title = "HYD PRESS", .unit = "PSI", .label_scale = 1 / 144.0, .major = 1000,
+     .minor = 250, .bands = hydraulic_bands},
+    {.gauge = "Cowl_Flaps_Position", .title = "COWL FLAPS", .unit = "PERCENT OPEN", .label_scale = 100, .major = 25,
+     .minor = 5},
     {.gauge = "NAV_GPS_Switch", .width = 57, .height = 30},
     {.gauge = "Gear_Lever", .width = 31, .height = 107},
     // A full tank (0x800000) holds 5900 pounds of water.
@@ -60,8 +88,8 @@ static const artgen::GaugeHint gauges[] = {
     {.gauge = "Water_System", .title = "WATER SYSTEM", .width = 350, .height = 96},
     // Navigation instruments.
     {.gauge = "Collins_DME42A", .title = "DME   NM", .width = 212, .height = 192},
-    {.gauge = "Collins_RMI36", .title = "RMI", .label_scale = 0, .width = 300, .height = 300},
-    {.gauge = "Collins_HSI70", .title = "HSI", .width = 300, .height = 280},
+    {.gauge = "Collins_RMI36", .label_scale = 0, .width = 300, .height = 300, .centre_x = 150, .centre_y = 150},
+    {.gauge = "Collins_HSI70", .width = 300, .height = 280, .centre_x = 149, .centre_y = 146},
     // The aircraft symbol at the sphere's centre.
     {.gauge = "Collins_ADI84A", .width = 300, .height = 280, .centre_x = 148, .centre_y = 128},
     // Radio heads: the tuning knob's centre is the face's centre.
@@ -98,19 +126,25 @@ static const artgen::BitmapHint bitmaps[] = {
     {.id = 240, .art = artgen::Art::button, .text = "BOMB", .width = 19, .height = 19},
     {.id = 250, .art = artgen::Art::button, .text = "WATER", .width = 19, .height = 19},
     // Altimeter: three hands of decreasing length, the setting disc and its small needle.
-    {.id = 1240, .width = 150, .height = 27},
-    {.id = 1250, .width = 110, .height = 29},
-    {.id = 1260, .width = 150, .height = 97},
-    {.id = 1230, .art = artgen::Art::glass, .width = 277, .height = 279},
-    {.id = 1210, .width = 56, .height = 57},
+    // Altimeter: three hands of decreasing length (the ten-thousands hand thin, with a broad tip),
+    // the setting disc turning under the bezel's window at 3 o'clock (2.95 degrees per hPa about
+    // 1013), the bezel over the face's rim, the setting knob in the lower left corner.
+    {.id = 1240, .width = 150, .height = 27, .blade = 4},
+    {.id = 1250, .width = 110, .height = 29, .blade = 8},
+    {.id = 1260, .width = 150, .height = 97, .blade = 2},
+    {.id = 1230, .art = artgen::Art::setting_scale, .text = "952|1074|1013", .width = 277, .height = 279,
+     .angle_step = 1, .window_x = 263, .window_y = 139, .blade = 26},
+    {.id = 1270, .art = artgen::Art::bezel, .window_x = 265, .window_y = 139, .blade = 26},
+    {.id = 1210, .art = artgen::Art::knob, .width = 56, .height = 57},
     // Clock hands: hour, minute, second.
     {.id = 1190, .width = 80, .height = 23},
     {.id = 1180, .width = 115, .height = 19},
     {.id = 1170, .width = 170, .height = 17},
     // Turn coordinator: the ball and the aircraft symbol.
-    {.id = 2200, .art = artgen::Art::lamp, .colour = 0xF0F0F0, .width = 24, .height = 24},
-    {.id = 2210, .art = artgen::Art::plate, .text = "L      R", .width = 184, .height = 20},
-    {.id = 2190, .width = 90, .height = 27},
+    // Turn coordinator: the ball, the tube's centre marks (the ball's rest at x 100), the aircraft.
+    {.id = 2200, .art = artgen::Art::ball, .width = 24, .height = 24},
+    {.id = 2210, .art = artgen::Art::inclinometer, .width = 184, .height = 42, .window_x = 100, .blade = 12},
+    {.id = 2190, .art = artgen::Art::aircraft, .width = 40, .height = 27},
     {.id = 3050, .art = artgen::Art::plate, .text = "LBS/HR", .width = 70, .height = 22},
     // Lamps and switches.
     {.id = 490, .art = artgen::Art::lamp, .text = "GEAR", .colour = 0x30D040},
@@ -143,22 +177,32 @@ static const artgen::BitmapHint bitmaps[] = {
     {.id = 1340, .art = artgen::Art::button, .text = "1", .width = 31, .height = 31},
     {.id = 1341, .art = artgen::Art::button, .text = "2", .width = 31, .height = 31},
     // RMI: compass card, single needle 470 (VOR1 / ADF) and broad needle 460 (VOR2 / ADF), selectors.
-    {.id = 430, .art = artgen::Art::compass_card, .width = 300, .height = 300},
+    {.id = 420, .art = artgen::Art::dial},
+    {.id = 430, .art = artgen::Art::compass_card},
     {.id = 460, .colour = 0x30D040, .width = 185, .height = 29},
     {.id = 470, .width = 187, .height = 19},
-    {.id = 440, .art = artgen::Art::button, .text = "VOR2", .width = 59, .height = 59},
-    {.id = 441, .art = artgen::Art::button, .text = "ADF", .colour = 0x2060A0, .width = 59, .height = 59},
-    {.id = 450, .art = artgen::Art::button, .text = "VOR1", .width = 59, .height = 59},
-    {.id = 451, .art = artgen::Art::button, .text = "ADF", .colour = 0x2060A0, .width = 59, .height = 59},
+    // The selectors are round buttons in the face's lower corners, clear of the card.
+    {.id = 440, .art = artgen::Art::button, .text = "VOR2", .width = 59, .height = 59, .window_x = 38, .window_y = 38,
+     .blade = 15},
+    {.id = 441, .art = artgen::Art::button, .text = "ADF", .colour = 0x2060A0, .width = 59, .height = 59,
+     .window_x = 38, .window_y = 38, .blade = 15},
+    {.id = 450, .art = artgen::Art::button, .text = "VOR1", .width = 59, .height = 59, .window_x = 21, .window_y = 38,
+     .blade = 15},
+    {.id = 451, .art = artgen::Art::button, .text = "ADF", .colour = 0x2060A0, .width = 59, .height = 59,
+     .window_x = 21, .window_y = 38, .blade = 15},
     // HSI: card, bug, course pointer, TO/FROM arrow, deviation bar, glideslope pointer, flags, knobs.
-    {.id = 1360, .art = artgen::Art::compass_card, .width = 298, .height = 292},
+    {.id = 1350, .art = artgen::Art::dial},
+    {.id = 1360, .art = artgen::Art::compass_card},
     {.id = 1380, .art = artgen::Art::button, .colour = 0xE07020, .width = 17, .height = 12},
     {.id = 1390, .width = 121, .height = 17},
     {.id = 1370, .art = artgen::Art::button, .text = "TO", .width = 39, .height = 20},
     {.id = 1400, .art = artgen::Art::button, .colour = 0xE0E0E0, .width = 8, .height = 90},
     {.id = 1410, .art = artgen::Art::button, .colour = 0x30D040, .width = 14, .height = 10},
-    {.id = 1420, .art = artgen::Art::button, .text = "GS", .colour = 0xC02018, .width = 24, .height = 30},
-    {.id = 1430, .art = artgen::Art::button, .text = "HDG", .colour = 0xC02018, .width = 24, .height = 30},
+    // The flags show at the face's rim, on the side of their bitmaps toward the centre.
+    {.id = 1420, .art = artgen::Art::button, .text = "GS", .colour = 0xC02018, .width = 24, .height = 30,
+     .window_x = 16, .window_y = 20, .blade = 8},
+    {.id = 1430, .art = artgen::Art::button, .text = "HDG", .colour = 0xC02018, .width = 24, .height = 30,
+     .window_x = 8, .window_y = 20, .blade = 8},
     {.id = 1440, .art = artgen::Art::button, .text = "HDG", .width = 40, .height = 40},
     {.id = 1450, .art = artgen::Art::button, .text = "CRS", .width = 40, .height = 40},
     // ADI. The sphere turns about its centre and moves up to 80 pixels: after its 0.75 squeeze on x
@@ -168,6 +212,7 @@ static const artgen::BitmapHint bitmaps[] = {
     {.id = 1030, .art = artgen::Art::command_bars, .width = 180, .height = 80, .window_x = 148, .window_y = 128},
     {.id = 1040, .art = artgen::Art::bank_scale, .width = 210, .height = 140, .window_x = 148, .window_y = 158},
     // The tape reads at its index (y 100); 1 pixel per 5 feet.
+    {.id = 1060, .art = artgen::Art::glass, .window_y = 200},
     {.id = 1140, .art = artgen::Art::tape, .width = 38, .height = 596, .window_y = 100},
     {.id = 1150, .art = artgen::Art::button, .colour = 0xF0F0F0, .width = 9, .height = 8},
     {.id = 1110, .art = artgen::Art::button, .colour = 0x30D040, .width = 26, .height = 12},

@@ -1,5 +1,5 @@
 // Art hints of the Stelvar_Instr module.
-#include "artgen.h"
+#include "frame/art_hints.h"
 
 extern "C" LinkageRecord<29> Linkage;
 
@@ -21,7 +21,8 @@ static const artgen::GaugeHint gauges[] = {
     {.gauge = "Compass_Toggle", .width = 19, .height = 19},
     {.gauge = "Lights_Toggle", .width = 19, .height = 19},
     // Radios. The ADF's dial is the pointer's: 0 straight up, each band's scale clockwise from it.
-    {.gauge = "Radio_ADF", .title = "ADF", .label_scale = 0, .width = 320, .height = 300},
+    {.gauge = "Radio_ADF", .title = "ADF", .label_scale = 0, .width = 320, .height = 300, .centre_x = 168,
+     .centre_y = 150, .square = true},
     {.gauge = "Radio_COM1", .title = "COM 1", .width = 240, .height = 200},
     {.gauge = "Radio_NAV1", .title = "NAV 1", .width = 300, .height = 90},
     {.gauge = "Radio_NAV2", .title = "NAV 2", .width = 300, .height = 90},

@@ -1,5 +1,5 @@
 // Art hints of the Tolvane module.
-#include "artgen.h"
+#include "frame/art_hints.h"
 
 extern "C" LinkageRecord<1> Linkage;
 

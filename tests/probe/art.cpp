@@ -1,4 +1,4 @@
-#include "artgen.h"
+#include "frame/art_hints.h"
 
 extern "C" LinkageRecord<2> Linkage;
 

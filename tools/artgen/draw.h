@@ -7,18 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "artgen.h"
+#include "frame/art_hints.h"
+#include "scale.h"
 
 namespace artgen {
 
-struct DialTick {
-    double x, y;          // point on the background the needle aims at
-    std::string label;    // empty for an unlabelled tick
+// One needle's scale on a face: marks about its pivot, and where its needles rest.
+struct DialScale {
+    double                 pivot_x = 0, pivot_y = 0;
+    double                 radius  = 0;       // twin scales: the arc through the needle's points
+    std::vector<ScaleMark> marks;
+    std::vector<ScaleBand> bands;
 };
 
-struct DialScale {
-    double                pivot_x, pivot_y;
-    std::vector<DialTick> ticks;
+// A needle at rest, as a segment from its tail to its tip with its half width: titles keep clear.
+struct RestingNeedle {
+    double x0, y0, x1, y1, half;
 };
 
 struct DrawSpec {
@@ -30,13 +34,21 @@ struct DrawSpec {
     std::string unit;
     uint32_t    colour = 0;
     // dials
-    double               pivot_x = 0, pivot_y = 0;
-    std::vector<DialTick> ticks;
-    std::vector<DialScale> scales;   // twin gauges: one scale per pivot instead of a round face
-    int                   ring = 0, ring_top = 0;   // evenly numbered ring instead of table ticks
+    double                     pivot_x = 0, pivot_y = 0;   // the face's centre
+    std::vector<DialScale>     scales;                     // one per pivot; two pivots make a twin face
+    std::vector<RestingNeedle> resting;
+    int                        ring = 0, ring_top = 0;     // evenly numbered ring instead of a scale
+    bool                       square = false;
+    // bezels and setting discs: the width of the cover ring over a round face's rim
+    double                     rim = 0;
     // needles: pivot inside the needle bitmap
     int needle_pivot_x = 0, needle_pivot_y = 0;
     int needle_blade = 0;   // half the blade's width; 0: a fifth of the height
+    double needle_length = 0;   // from the pivot to the tip; 0: to the bitmap's right edge
+    // a ball's tube on a face: its centre, half its length, the ball's radius
+    double tube_x = 0, tube_y = 0, tube_half = 0, tube_ball = 0;
+    std::vector<double> turn_marks;   // screen angles of the right wing tip about (turn_x, turn_y)
+    double turn_x = 0, turn_y = 0;
     // drums of moving images: cells of drum_cell pixels from the value drum_first, each with a
     // digit box drum_digit_height tall at its top (0: ten digits spread over the whole height)
     int drum_cell = 0, drum_first = 0, drum_digit_height = 0;
@@ -52,8 +64,22 @@ struct DrawSpec {
     std::vector<Box> windows;
     // radio faces: centre and radius of the gauge's rotary knob, whose positions are labelled
     double knob_x = 0, knob_y = 0, knob_radius = 0;
+    // radio faces: the boxes of elements over the face (knobs, switches): labels keep clear of them
+    std::vector<Box> covers;
 };
 
-cairo_surface_t* draw(const DrawSpec& spec);
+// What a drawing put where, in bitmap pixels: the tests hold every bitmap to its frame and its
+// numerals to one another.
+struct Layout {
+    struct Text {
+        std::string kind;       // "numeral", "title", "label"
+        double      x0, y0, x1, y1;
+        std::string text;
+    };
+    std::vector<Text> texts;
+    double round_x = 0, round_y = 0, round_r = 0;   // a round face: the bezel's outer circle
+};
+
+cairo_surface_t* draw(const DrawSpec& spec, Layout* layout = nullptr);
 
 }  // namespace artgen

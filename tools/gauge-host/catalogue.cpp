@@ -9,6 +9,7 @@
 #endif
 
 #include "commands.h"
+#include "working_state.h"
 #include "host/core/panel_host.h"
 #include "host/world/world.h"
 #if defined(GAUGE_HOST_RENDER)
@@ -42,8 +43,9 @@ int catalogue_command(const Invocation& call)
 
     std::string index = "# " + name + "\n\n" + std::to_string(gauges.size()) +
                         " gauges, in the order of the module's gauge table, as drawn by gauge-host after one "
-                        "frame with no parameter text and every simulator variable at 0.\n\n"
-                        "| # | gauge | size_x_mm | elements | picture |\n|---|---|---|---|---|\n";
+                        "frame with no parameter text and every simulator variable at 0 (at rest), and at work: "
+                        "powered and at a typical value.\n\n"
+                        "| # | gauge | size (px) | size_x_mm | elements | at rest | at work |\n|---|---|---|---|---|---|---|\n";
     int failures = 0;
     for (size_t i = 0; i < gauges.size(); ++i) {
         std::string row = "| " + std::to_string(i + 1) + " | `" + gauges[i] + "` | ";
@@ -55,11 +57,16 @@ int catalogue_command(const Invocation& call)
             host.frame(1.0 / 18);
             std::string file = gauges[i] + ".png";
             render_png(g, out_dir + "/" + file, 1.0);
-            row += std::to_string(g.header()->size_x_mm) + " | " + std::to_string(g.elements().size()) + " | ![" +
-                   gauges[i] + "](" + file + ") |";
+            SimulatedPanel working;
+            Gauge&         w    = working_state::install(working, working.load_module(path), gauges[i]);
+            std::string    busy = gauges[i] + "_working.png";
+            render_png(w, out_dir + "/" + busy, 1.0);
+            row += std::to_string(g.width()) + " x " + std::to_string(g.height()) + " | " +
+                   std::to_string(g.header()->size_x_mm) + " | " + std::to_string(g.elements().size()) + " | ![" +
+                   gauges[i] + "](" + file + ") | ![" + gauges[i] + " at work](" + busy + ") |";
         } catch (const HostError& e) {
             ++failures;
-            row += " | | cannot be drawn: " + std::string(e.what()) + " |";
+            row += " | | | cannot be drawn: " + std::string(e.what()) + " | |";
         }
         index += row + "\n";
         if (isatty(2))

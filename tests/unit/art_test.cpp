@@ -1,0 +1,270 @@
+// The art as drawn: texts inside their bitmaps, numerals clear of one another, round cards inside
+// the windows they turn in, no cover glass over a face, scale marks where the host's needle points,
+// and round faces that draw nothing past their bezel, at rest and at work.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "host/core/bitmap.h"
+#include "host/core/panel_host.h"
+#include "host/world/world.h"
+#include "host/render/render.h"
+#include "module_paths.h"
+#include "scale.h"
+#include "working_state.h"
+
+using namespace host;
+
+namespace {
+
+const char* const modules[] = {"Tolvane", "Norvak_Instr", "Stelvar_Instr"};
+
+struct LaidText {
+    std::string kind, text;
+    double      x0, y0, x1, y1;
+};
+
+struct LaidBitmap {
+    std::string           gauge, art;
+    int                   width = 0, height = 0;
+    double                round_x = 0, round_y = 0, round_r = 0;
+    std::vector<LaidText> texts;
+};
+
+std::map<unsigned, LaidBitmap> read_layout(const std::string& module)
+{
+    std::ifstream                  in(std::string(GAUGE_ART_DIR) + "/" + module + "/layout.txt");
+    std::map<unsigned, LaidBitmap> out;
+    LaidBitmap*                    current = nullptr;
+    std::string                    line;
+    while (std::getline(in, line)) {
+        std::istringstream w(line);
+        std::string        word;
+        w >> word;
+        if (word == "bitmap") {
+            unsigned id;
+            LaidBitmap b;
+            w >> id >> b.gauge >> b.art >> b.width >> b.height;
+            if (w >> word && word == "round")
+                w >> b.round_x >> b.round_y >> b.round_r;
+            current = &(out[id] = b);
+        } else if (word == "text" && current) {
+            LaidText t;
+            w >> t.kind >> t.x0 >> t.y0 >> t.x1 >> t.y1;
+            std::getline(w >> std::ws, t.text);
+            current->texts.push_back(t);
+        }
+    }
+    return out;
+}
+
+// Every element of every gauge of a module, with its gauge's name.
+template <typename F>
+void each_element(Module& m, F f)
+{
+    for (const GaugeEntry& g : m.gauges()) {
+        std::vector<ElementHeader*> stack{g.header->elements[0]};
+        while (!stack.empty()) {
+            ElementHeader* e = stack.back();
+            stack.pop_back();
+            f(g, e);
+            if (e->next)
+                for (ElementHeader** c = e->next; *c; ++c)
+                    stack.push_back(*c);
+        }
+    }
+}
+
+TEST(ArtLayout, TextsStayInsideTheirBitmapsAndNumeralsClearOfOneAnother)
+{
+    for (const char* module : modules) {
+        auto layout = read_layout(module);
+        ASSERT_FALSE(layout.empty()) << module;
+        for (const auto& [id, b] : layout) {
+            for (const LaidText& t : b.texts) {
+                if (b.art == "drum" || b.art == "setting_scale")
+                    continue;   // turned by the host: only the label under the window shows
+                EXPECT_TRUE(t.x0 >= -0.5 && t.y0 >= -0.5 && t.x1 <= b.width + 0.5 && t.y1 <= b.height + 0.5)
+                    << module << " bitmap " << id << " (" << b.gauge << "): '" << t.text << "' at " << t.x0 << ","
+                    << t.y0 << "-" << t.x1 << "," << t.y1 << " leaves its " << b.width << "x" << b.height << " bitmap";
+                if (b.round_r > 0)
+                    for (double x : {t.x0, t.x1})
+                        for (double y : {t.y0, t.y1})
+                            EXPECT_LT(std::hypot(x - b.round_x, y - b.round_y), b.round_r)
+                                << module << " bitmap " << id << " (" << b.gauge << "): '" << t.text
+                                << "' reaches past its round face";
+            }
+            for (size_t i = 0; i < b.texts.size(); ++i)
+                for (size_t j = i + 1; j < b.texts.size(); ++j) {
+                    const LaidText &p = b.texts[i], &q = b.texts[j];
+                    if (p.kind != "numeral" && q.kind != "numeral" && p.kind != "title" && q.kind != "title")
+                        continue;
+                    bool overlap = p.x0 < q.x1 && q.x0 < p.x1 && p.y0 < q.y1 && q.y0 < p.y1;
+                    EXPECT_FALSE(overlap) << module << " bitmap " << id << " (" << b.gauge << "): '" << p.text
+                                          << "' overlaps '" << q.text << "'";
+                }
+        }
+    }
+}
+
+TEST(ArtLayout, RoundCardsFitTheWindowsTheyTurnIn)
+{
+    int cards = 0;
+    for (const char* module : modules) {
+        auto    layout = read_layout(module);
+        SimulatedPanel host;
+        Module& m = host.load_module(module_path(module));
+        each_element(m, [&](const GaugeEntry& g, ElementHeader* e) {
+            auto it = layout.find(e->bitmap_id);
+            if (e->kind != ElementKind::sprite || it == layout.end() || it->second.art != "compass_card")
+                return;
+            ++cards;
+            double half_w = e->offset_x - e->x, half_h = e->offset_y - e->y;
+            EXPECT_LE(it->second.round_r, std::min(half_w, half_h))
+                << g.name() << ": card " << e->bitmap_id << " is clipped by its " << 2 * half_w << "x" << 2 * half_h
+                << " window";
+        });
+    }
+    EXPECT_EQ(cards, 2);   // the HSI's and the RMI's
+}
+
+// The pixels of a BMP file the art generator wrote.
+Image read_bmp(const std::string& path)
+{
+    std::ifstream        in(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_GT(bytes.size(), 54u) << path;
+    auto image = decode_dib(std::span<const uint8_t>(bytes).subspan(std::min<size_t>(14, bytes.size())));
+    EXPECT_TRUE(image.has_value()) << path;
+    return image ? *image : Image{};
+}
+
+TEST(ArtLayout, NoCoverGlassDrawsOverARoundFace)
+{
+    for (const char* module : modules) {
+        auto layout = read_layout(module);
+        std::map<std::string, const LaidBitmap*> faces;
+        for (const auto& [id, b] : layout)
+            if (b.art == "dial" && b.round_r > 0)
+                faces[b.gauge] = &b;
+        for (const auto& [id, b] : layout) {
+            auto face = faces.find(b.gauge);
+            if (b.art != "glass" || face == faces.end())
+                continue;
+            Image glass = read_bmp(std::string(GAUGE_ART_DIR) + "/" + module + "/" + std::to_string(id) + ".bmp");
+            int   drawn = 0;
+            for (int y = 0; y < glass.height; ++y)
+                for (int x = 0; x < glass.width; ++x)
+                    if ((glass.at(x, y) & 0xFFFFFF) != 0 &&
+                        std::hypot(x - face->second->round_x, y - face->second->round_y) < face->second->round_r)
+                        ++drawn;
+            EXPECT_EQ(drawn, 0) << module << ": the glass " << id << " of " << b.gauge << " covers its face";
+        }
+    }
+}
+
+TEST(ArtGeometry, ScaleMarksStandWhereTheHostPointsTheNeedle)
+{
+    int tables = 0;
+    for (const char* module : modules) {
+        SimulatedPanel host;
+        Module&   m = host.load_module(module_path(module));
+        each_element(m, [&](const GaugeEntry& g, ElementHeader* e) {
+            if (e->kind != ElementKind::needle)
+                return;
+            auto* n = reinterpret_cast<Needle*>(e);
+            if (n->table_count == 0)
+                return;
+            ++tables;
+            artgen::ScaleRange r = artgen::live_range(n->table, n->table_count);
+            double span = r.last - r.first;
+            for (int i = -10; i <= 110; ++i) {
+                double v    = r.first + span * i / 100.0;
+                double ours = artgen::needle_angle(n->table, n->table_count, e->x, e->y, v);
+                double host = aim_needle(n->table, n->table_count, e->x, e->y, v).angle;
+                EXPECT_NEAR(std::remainder(ours - host, 2 * std::numbers::pi), 0.0, 1e-9)
+                    << g.name() << " needle " << e->bitmap_id << " at " << v;
+            }
+        });
+    }
+    EXPECT_GT(tables, 30);
+}
+
+struct Pixels {
+    int                   width = 0, height = 0;
+    std::vector<uint32_t> argb;
+    uint32_t at(int x, int y) const { return argb[static_cast<size_t>(y) * width + x]; }
+};
+
+Pixels picture_of(Gauge& g)
+{
+    std::string path = testing::TempDir() + "art_test_picture.png";
+    render_png(g, path, 1.0);
+    cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
+    Pixels           p{cairo_image_surface_get_width(s), cairo_image_surface_get_height(s), {}};
+    int              stride = cairo_image_surface_get_stride(s);
+    unsigned char*   data   = cairo_image_surface_get_data(s);
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x)
+            p.argb.push_back(reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride)[x]);
+    cairo_surface_destroy(s);
+    std::filesystem::remove(path);
+    return p;
+}
+
+// Elements set outside a round face on purpose (a knob in a corner) are left out: their pivot, or
+// their box's centre, lies past the bezel.
+TEST(ArtPictures, RoundFacesDrawNothingPastTheirBezelAtRestOrAtWork)
+{
+    for (const char* module : modules) {
+        auto layout = read_layout(module);
+        for (const auto& [id, b] : layout) {
+            if (b.art != "dial" || b.round_r <= 0)
+                continue;
+            for (bool working : {false, true}) {
+                SimulatedPanel host;
+                Module&   m = host.load_module(module_path(module));
+                Gauge&    g = working ? working_state::install(host, m, b.gauge) : host.add_gauge(m, b.gauge);
+                if (!working) {
+                    g.connect();
+                    host.frame(1.0 / 18);
+                }
+                Image   face = *decode_dib(m.resource(id, RT_BITMAP));
+                Pixels  pic  = picture_of(g);
+                std::vector<std::array<double, 4>> exempt;
+                for (const ElementState& s : g.elements()) {
+                    const ElementHeader* e = s.element;
+                    if (s.parent == nullptr || e->kind == ElementKind::string)
+                        continue;
+                    auto   bm = decode_dib(m.resource(e->bitmap_id + std::max(0, s.frame), RT_BITMAP));
+                    double w = bm ? bm->width : 0, h = bm ? bm->height : 0;
+                    double rx = e->kind == ElementKind::needle ? e->x : e->x + w / 2;
+                    double ry = e->kind == ElementKind::needle ? e->y : e->y + h / 2;
+                    if (std::hypot(rx - b.round_x, ry - b.round_y) > b.round_r)
+                        exempt.push_back({e->x - w, e->y - h, e->x + w, e->y + h});
+                }
+                int strays = 0;
+                for (int y = 0; y < pic.height; ++y)
+                    for (int x = 0; x < pic.width; ++x) {
+                        if (std::hypot(x + 0.5 - b.round_x, y + 0.5 - b.round_y) < b.round_r + 1.5)
+                            continue;
+                        bool skip = false;
+                        for (auto& r : exempt)
+                            skip = skip || (x >= r[0] && x < r[2] && y >= r[1] && y < r[3]);
+                        if (!skip && (pic.at(x, y) & 0xFFFFFF) != (face.at(x, y) & 0xFFFFFF))
+                            ++strays;
+                    }
+                EXPECT_EQ(strays, 0) << module << "!" << b.gauge << (working ? " at work" : " at rest")
+                                     << ": pixels drawn past the bezel";
+            }
+        }
+    }
+}
+
+}  // namespace
