@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/needle_geometry.h"
 #include "host/core/module.h"
 #include "host/core/mouse.h"
 
@@ -98,10 +99,7 @@ private:
 };
 
 // Needle geometry: where a needle aims for a value, from its nonlinearity table.
-struct NeedleAim {
-    double x, y;        // the point on the background
-    double angle;       // screen angle (radians, y down) from the pivot to that point
-};
-NeedleAim aim_needle(const NonlinearityEntry* table, uint32_t count, double pivot_x, double pivot_y, double value);
+using ::NeedleAim;
+using ::aim_needle;
 
 }  // namespace host

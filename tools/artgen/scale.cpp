@@ -1,5 +1,7 @@
 #include "scale.h"
 
+#include "frame/needle_geometry.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -28,32 +30,7 @@ double raw(const NumberScale& n, double printed) { return printed / n.scale - n.
 
 double needle_angle(const NonlinearityEntry* t, uint32_t n, double px, double py, double value)
 {
-    if (t == nullptr || n == 0)
-        return 0;
-    auto at = [&](const NonlinearityEntry& e) { return std::atan2(e.y - py, e.x - px); };
-    if (n == 1)
-        return at(t[0]);
-    const bool increasing = t[n - 1].value >= t[0].value;
-    auto       before     = [&](double a, double b) { return increasing ? a <= b : a >= b; };
-    auto       beyond     = [&](const NonlinearityEntry& end, const NonlinearityEntry& inner) {
-        if (end.value == inner.value || same_point(end, inner))
-            return at(end);
-        const double rate = normalise(at(end) - at(inner)) / (end.value - inner.value);
-        return normalise(at(end) + (value - end.value) * rate);
-    };
-    if (before(value, t[0].value))
-        return value == t[0].value ? at(t[0]) : beyond(t[0], t[1]);
-    if (before(t[n - 1].value, value))
-        return value == t[n - 1].value ? at(t[n - 1]) : beyond(t[n - 1], t[n - 2]);
-    for (uint32_t i = 0; i + 1 < n; ++i) {
-        if (!before(value, t[i + 1].value))
-            continue;
-        if (t[i].value == t[i + 1].value)
-            return at(t[i + 1]);
-        const double f = (value - t[i].value) / (t[i + 1].value - t[i].value);
-        return normalise(at(t[i]) + f * normalise(at(t[i + 1]) - at(t[i])));
-    }
-    return at(t[n - 1]);
+    return aim_needle(t, n, px, py, value).angle;
 }
 
 ScaleRange live_range(const NonlinearityEntry* t, uint32_t n)
