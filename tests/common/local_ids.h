@@ -1,0 +1,22 @@
+// Simulator ids that the tests use and frame/sim_ids.h does not name yet, each written as the header
+// would write it. A row moves to the header once it is named there.
+#pragma once
+
+#include "frame/sim_ids.h"
+
+namespace local_ids {
+
+// The water bomber's right engine lies at the left engine's token plus 0x27.
+inline constexpr uint32_t engine2_fuel_flow = token::engine1_fuel_flow + 0x27;
+
+// Engine-1 tokens that no gauge reads, which the engine selection tables move: the first token of
+// blocks of per-engine tokens, named by the stride from one engine to the next.
+inline constexpr uint32_t stride35_block_first = 0x7F;
+inline constexpr uint32_t stride10_block_first = 0x22E;
+inline constexpr uint32_t stride1_block_a      = 0x260;
+inline constexpr uint32_t stride19_block_first = 0x270;
+inline constexpr uint32_t stride8_block_first  = 0x2BC;
+inline constexpr uint32_t stride2_block_first  = 0x2F9;
+inline constexpr uint32_t stride1_block_b      = 0x321;
+
+}  // namespace local_ids
