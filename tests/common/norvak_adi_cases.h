@@ -3,14 +3,14 @@
 // warning flags on the host's 32-bit integer tokens, the GS flag beside the HSI's.
 #pragma once
 
+#include "tests/common/local_ids.h"
 #include "tests/common/panel_fixture.h"
 
 namespace norvak_adi_cases {
 
 using namespace panel_fixture;
 using host::Token;
-
-constexpr int32_t localizer_station = 0x80;   // the localizer bit of a VOR station's flags
+using local_ids::localizer_station;
 
 // Elements: 1 sphere, 2 bank pointer, 3 command bars, 4 tape, 6 localizer pointer, 7 glideslope
 // pointer, 8 slip ball, 9 RAD ALT flag, 10 localizer cover, 11 GS flag, 12 GYRO flag, 15 DH lamp.

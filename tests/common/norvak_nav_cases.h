@@ -6,12 +6,14 @@
 #include <cmath>
 #include <limits>
 
+#include "tests/common/local_ids.h"
 #include "tests/common/panel_fixture.h"
 
 namespace norvak_nav_cases {
 
 using namespace panel_fixture;
 using host::Token;
+using local_ids::localizer_station;
 
 struct Nav : NorvakPanel {
     // Engine_On switches every avionics head on when it connects.
@@ -156,8 +158,6 @@ TEST_F(Dme, TheWindowsStayDarkUntilTheSelectedReceiverIsPowered)
 // ---------------------------------------------------------------------------------------------
 // Collins_RMI36: 1 card, 2 needle 460 (VOR2 / ADF), 3 needle 470 (VOR1 / ADF), 5 and 6 selectors.
 // Rectangles: 1 left selector, 2 right selector.
-
-constexpr int32_t localizer_station = 0x80;   // the localizer bit of a VOR station's flags
 
 struct Rmi : Nav {
     host::Gauge& rmi = gauge("Collins_RMI36");

@@ -129,16 +129,11 @@ inline void GAUGE_CALL     fake_lookup(ModuleVar* v) { recorded.push_back({"look
 TEST(TolvaneRoutines, ForwardTheBackgroundAndReturnTheHostsResult)
 {
     auto m = host::Module::load(module_path("Tolvane"));
-    PanelServices fake{};
-    fake.element_list_query      = fake_query;
-    fake.element_list_install    = fake_install;
-    fake.element_list_initialize = fake_initialize;
-    fake.element_list_generate   = fake_generate;
-    fake.element_list_plot       = fake_plot;
-    fake.element_list_kill       = fake_kill;
-    fake.element_list_update     = fake_forbidden;
-    fake.element_list_erase      = fake_forbidden;
-    fake.lookup_var              = fake_lookup;
+    PanelServices fake{.element_list_query = fake_query, .element_list_install = fake_install,
+                       .element_list_initialize = fake_initialize, .element_list_update = fake_forbidden,
+                       .element_list_generate = fake_generate, .element_list_plot = fake_plot,
+                       .element_list_erase = fake_forbidden, .element_list_kill = fake_kill,
+                       .lookup_var = fake_lookup};
     m->bind(&fake);
     recorded.clear();
 
