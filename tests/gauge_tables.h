@@ -1,5 +1,5 @@
-// The full gauge tables of the two aircraft modules, in the order the host reads them, with each
-// gauge's width in millimetres. A module built so far carries a part of its table in this order.
+// The gauge tables of the two aircraft modules, in the order the host reads them, with each gauge's
+// width in millimetres.
 #pragma once
 
 #include <cstdint>
@@ -41,23 +41,29 @@ inline const GaugeTable stelvar_table = {
     {"Generator_Switch", 30},
 };
 
-// Walks a module's gauge table against the full table. Returns the gauges still missing, or, when
-// the module has a gauge out of order, unknown, or of the wrong width, a list starting "error: ".
-inline std::vector<std::string> missing_gauges(const LinkageView* linkage, const GaugeTable& full)
+// How a module's gauge table differs from its full table, one line for each difference: a gauge
+// missing, out of order or unknown, or with another header version or size. Empty when they agree.
+inline std::vector<std::string> table_differences(const LinkageView* linkage, const GaugeTable& full)
 {
-    std::vector<std::string> missing;
+    std::vector<std::string> differences;
     size_t                   at = 0;
     for (GaugeHeader* const* g = linkage->gauges; *g; ++g) {
-        std::string name = (*g)->name;
-        while (at < full.size() && full[at].first != name)
-            missing.push_back(full[at++].first);
-        if (at == full.size())
-            return {"error: " + name + " is out of order or unknown"};
+        const std::string name = (*g)->name;
+        size_t            found = at;
+        while (found < full.size() && full[found].first != name)
+            ++found;
+        if (found == full.size()) {
+            differences.push_back(name + " is out of order or unknown");
+            continue;
+        }
+        for (; at < found; ++at)
+            differences.push_back(full[at].first + " is missing");
         if ((*g)->version != 800 || (*g)->size_x_mm != full[at].second || (*g)->size_y_mm != 0)
-            return {"error: " + name + " has the wrong header version or size"};
+            differences.push_back(name + " has version " + std::to_string((*g)->version) + " and size " +
+                                  std::to_string((*g)->size_x_mm) + " x " + std::to_string((*g)->size_y_mm));
         ++at;
     }
-    while (at < full.size())
-        missing.push_back(full[at++].first);
-    return missing;
+    for (; at < full.size(); ++at)
+        differences.push_back(full[at].first + " is missing");
+    return differences;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "extlink/extlink.h"
+#include "frame/sim_ids.h"
 #include "host/world/world.h"
 #include "host/core/panel_host.h"
 
@@ -51,14 +52,14 @@ TEST_F(ExtLinkCases, BufferSizesAndTheHandshakeRoom)
     ASSERT_EQ(ext_open(0, &result_, big.data(), static_cast<uint32_t>(big.size())), 1);
     EXPECT_EQ(ext_link.limit, 32512u);
     uint32_t level = 0;
-    EXPECT_EQ(ext_read(0x0B8C, 32512 - 4 - 24 + 1, &level, &result_), 0);
+    EXPECT_EQ(ext_read(ext::left_tank_offset, 32512 - 4 - 24 + 1, &level, &result_), 0);
     EXPECT_EQ(result_, ext_no_room);
-    EXPECT_EQ(ext_read(0x0B8C, 0xFFFFFFF0u, &level, &result_), 0);   // a count that would wrap the sum
+    EXPECT_EQ(ext_read(ext::left_tank_offset, 0xFFFFFFF0u, &level, &result_), 0);   // a count that would wrap the sum
     EXPECT_EQ(result_, ext_no_room);
-    EXPECT_EQ(ext_write(0x0B8C, 0xFFFFFFF0u, &level, &result_), 0);
+    EXPECT_EQ(ext_write(ext::left_tank_offset, 0xFFFFFFF0u, &level, &result_), 0);
     EXPECT_EQ(result_, ext_no_room);
-    EXPECT_EQ(ext_read(0x0B8C, 32512 - 4 - 24, &level, &result_), 1);
-    EXPECT_EQ(ext_write(0x0B8C, 0, &level, &result_), 0);
+    EXPECT_EQ(ext_read(ext::left_tank_offset, 32512 - 4 - 24, &level, &result_), 1);
+    EXPECT_EQ(ext_write(ext::left_tank_offset, 0, &level, &result_), 0);
     EXPECT_EQ(result_, ext_no_room);
 }
 
@@ -73,7 +74,7 @@ TEST_F(ExtLinkCases, VersionHandshake)
     environment().set_host_version(8);
     EXPECT_EQ(ext_open(7, &result_, buffer_.data(), 128), 0);
     EXPECT_EQ(result_, ext_wrong_host_version);
-    EXPECT_EQ(ext_read(0x0B8C, 4, buffer_.data(), &result_), 0);
+    EXPECT_EQ(ext_read(ext::left_tank_offset, 4, buffer_.data(), &result_), 0);
     EXPECT_EQ(result_, ext_closed);
     ASSERT_EQ(ext_open(0, &result_, buffer_.data(), 128), 1);   // 0 accepts any
     EXPECT_EQ(ext_link.host_version, 8u);
@@ -101,7 +102,7 @@ TEST_F(ExtLinkCases, MissingOrSilentWindow)
     EXPECT_EQ(ext_link.base, nullptr);
     EXPECT_EQ(ext_process(&result_), 0);
     EXPECT_EQ(result_, ext_closed);
-    EXPECT_EQ(ext_write(0x0B8C, 4, buffer_.data(), &result_), 0);
+    EXPECT_EQ(ext_write(ext::left_tank_offset, 4, buffer_.data(), &result_), 0);
     EXPECT_EQ(result_, ext_closed);
 }
 
@@ -112,23 +113,23 @@ TEST_F(ExtLinkCases, BatchesReadsWritesAndTankMirror)
     EXPECT_EQ(result_, ext_nothing_queued);
 
     uint32_t left = 0x400000, right = 0x800000;
-    ASSERT_EQ(ext_write(0x0B8C, 4, &left, &result_), 1);
+    ASSERT_EQ(ext_write(ext::left_tank_offset, 4, &left, &result_), 1);
     left = 1;   // written data are copied at once
-    ASSERT_EQ(ext_write(0x0BA4, 4, &right, &result_), 1);
+    ASSERT_EQ(ext_write(ext::right_tank_offset, 4, &right, &result_), 1);
     ASSERT_EQ(ext_process(&result_), 1);
     EXPECT_EQ(ext_process(&result_), 0);
     EXPECT_EQ(result_, ext_nothing_queued);
-    EXPECT_EQ(environment().peek(0x0B8C), 0x400000u);
+    EXPECT_EQ(environment().peek(ext::left_tank_offset), 0x400000u);
     host_.frame(0.1);
-    EXPECT_EQ(host_.sim().number(0x127), double(0x400000));
-    EXPECT_EQ(host_.sim().number(0x12D), double(0x800000));
+    EXPECT_EQ(host_.sim().number(token::left_water), double(0x400000));
+    EXPECT_EQ(host_.sim().number(token::right_water), double(0x800000));
 
     // Two reads of one offset both get the answer; a null destination or a count of 0 gets nothing.
     uint32_t a = 0, b = 0, untouched = 5;
-    ASSERT_EQ(ext_read(0x0B8C, 4, &a, &result_), 1);
-    ASSERT_EQ(ext_read(0x0B8C, 4, nullptr, &result_), 1);
-    ASSERT_EQ(ext_read(0x0B8C, 0, &untouched, &result_), 1);
-    ASSERT_EQ(ext_read(0x0B8C, 4, &b, &result_), 1);
+    ASSERT_EQ(ext_read(ext::left_tank_offset, 4, &a, &result_), 1);
+    ASSERT_EQ(ext_read(ext::left_tank_offset, 4, nullptr, &result_), 1);
+    ASSERT_EQ(ext_read(ext::left_tank_offset, 0, &untouched, &result_), 1);
+    ASSERT_EQ(ext_read(ext::left_tank_offset, 4, &b, &result_), 1);
     EXPECT_EQ(a, 0u);   // nothing is copied at queue time
     const int before = environment().batches();
     ASSERT_EQ(ext_process(&result_), 1);
@@ -140,7 +141,7 @@ TEST_F(ExtLinkCases, BatchesReadsWritesAndTankMirror)
     // A batch that is not answered delivers nothing and is discarded.
     environment().set_ext_mode(host::ExtMode::silent);
     a = 9;
-    ASSERT_EQ(ext_read(0x0BA4, 4, &a, &result_), 1);
+    ASSERT_EQ(ext_read(ext::right_tank_offset, 4, &a, &result_), 1);
     EXPECT_EQ(ext_process(&result_), 0);
     EXPECT_EQ(result_, ext_not_answered);
     EXPECT_EQ(a, 9u);
@@ -150,6 +151,7 @@ TEST_F(ExtLinkCases, BatchesReadsWritesAndTankMirror)
 
 // A receiver that checks the batch as sent and then damages the records.
 struct Receiver {
+    static constexpr uint32_t receiver_version = 0x19980005, host_version = 0xFADE0007;
     std::function<void(uint8_t* buffer, uint32_t bytes)> damage;
     WPARAM                                             bytes = 0;
     uint32_t                                           first_word = 0, terminator = 1;
@@ -167,10 +169,12 @@ struct Receiver {
             std::memcpy(&id, p, 4);
             std::memcpy(&n, p + 8, 4);
             if (id == 1) {
-                if (n == 4 && std::memcmp(p + 4, "\x04\x33\0\0", 4) == 0)
-                    std::memcpy(p + 16, "\x05\x00\x98\x19", 4);
-                else if (n == 4 && std::memcmp(p + 4, "\x08\x33\0\0", 4) == 0)
-                    std::memcpy(p + 16, "\x07\x00\xDE\xFA", 4);
+                uint32_t offset;
+                std::memcpy(&offset, p + 4, 4);
+                if (n == 4 && offset == ext::receiver_version_offset)
+                    std::memcpy(p + 16, &receiver_version, 4);
+                else if (n == 4 && offset == ext::host_version_offset)
+                    std::memcpy(p + 16, &host_version, 4);
                 else
                     std::memset(p + 16, 0xAB, n);
                 p += 16 + n;

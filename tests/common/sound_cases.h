@@ -13,10 +13,9 @@
 #include "sound/sound.h"
 #include "tests/fixtures/wave_fixture_ids.h"
 
-// Hooks of the suite
-std::string wave_fixtures_path();
-std::string aircraft_module_path(const std::string& name);
-void        reset_sound_platform();
+#include "tests/common/suite_hooks.h"
+
+// What the library found when run as another host executable.
 struct HostRun {
     int  variant = 0;        // what host_variant() answered
     bool window_found = false;   // find_host_window() found the host's main window
@@ -146,7 +145,7 @@ TEST_F(SoundCases, EachAircraftModuleCarriesItsDistinctClicks)
     };
     for (const ModuleWaves& m : {ModuleWaves{"Norvak_Instr", {10, 20, 30}, 40}, ModuleWaves{"Stelvar_Instr", {10, 20, 40}, 30}}) {
         SCOPED_TRACE(m.module);
-        HMODULE module = LoadLibraryA(aircraft_module_path(m.module).c_str());
+        HMODULE module = LoadLibraryA(module_path(m.module).c_str());
         ASSERT_NE(module, nullptr);
         std::vector<std::vector<uint8_t>> contents;
         for (uint32_t id : m.present) {

@@ -1,3 +1,5 @@
+// The host's mechanics: needle tables, mouse lists, tooltip texts, module loading and scenario
+// scripts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,9 +10,10 @@
 #include "host/core/panel_host.h"
 #include "host/script/scenario.h"
 #include "host/world/world.h"
-#include "module_paths.h"
+#include "tests/common/panel_fixture.h"
 
 using namespace host;
+using panel_fixture::host_error_of;
 
 namespace {
 
@@ -144,157 +147,11 @@ TEST(TooltipText, InsertsTakeTheirConversionAndCodePageBytesBecomeUtf8)
     EXPECT_EQ(format_tooltip("%1!d! %2!d! %3!d!", {1e12, -1e12, std::nan("")}), "2147483647 -2147483648 0");
 }
 
-// ---------------------------------------------------------------------------------------------
-// The probe module: every element kind, life cycle, clicks
-
-struct ProbeOnPanel : ::testing::Test {
-    SimulatedPanel host;
-    Module&   module = host.load_module(module_path("Probe"));
-    std::vector<uint32_t> service_events()
-    {
-        std::vector<uint32_t> ids;
-        for (const KeyEvent& e : host.sim().events())
-            if (e.id >= 0x9000 && e.id < 0x9100)
-                ids.push_back(e.id - 0x9000);
-        return ids;
-    }
-};
-
-TEST_F(ProbeOnPanel, LifeCycleCallsServicesInOrder)
-{
-    Gauge& g = host.add_gauge(module, "Probe_All", "some text");
-    EXPECT_STREQ(g.header()->parameters, "some text");
-    g.connect();
-    host.frame(0.1);
-    host.frame(0.1);
-    host.remove_gauge(g);
-    EXPECT_EQ(service_events(), (std::vector<uint32_t>{2, 14, 6, 6, 15, 12}));
-}
-
-TEST_F(ProbeOnPanel, EmptyParametersReachTheGaugeAsNull)
-{
-    Gauge& g = host.add_gauge(module, "Probe_All");
-    EXPECT_EQ(g.header()->parameters, nullptr);
-}
-
-TEST_F(ProbeOnPanel, ElementValuesForEveryKind)
-{
-    Gauge& g = host.add_gauge(module, "Probe_All");
-    g.connect();
-    host.sim().set(0x100, 75.0);   // needle
-    host.sim().set(0x101, 4.0);    // slider x
-    host.sim().set(0x102, 2.0);    // icon frame through its callback
-    host.sim().set(0x103, 7.0);    // string
-    host.sim().set(0x104, 5.0);    // moving image x
-    host.sim().set(0x105, 3.0);    // sprite x
-    host.sim().set(0x106, -2.0);   // sprite y
-    host.frame(0.1);
-    const auto& el = g.elements();
-    ASSERT_EQ(el.size(), 8u);
-    EXPECT_EQ(el[1].kind(), ElementKind::needle);
-    EXPECT_EQ(el[1].value[0], 75.0);
-    EXPECT_NEAR(degrees(el[1].needle_angle), -45.0, 1e-9);
-    EXPECT_EQ(el[2].kind(), ElementKind::string);
-    EXPECT_EQ(el[2].text, "007");
-    EXPECT_EQ(el[2].value[0], 7.0);
-    EXPECT_EQ(el[3].value[0], 4.0);
-    EXPECT_EQ(el[4].frame, 2);
-    EXPECT_EQ(el[5].value[0], 5.0);
-    EXPECT_EQ(el[6].value[0], 3.0);
-    EXPECT_EQ(el[6].value[1], -2.0);
-    EXPECT_EQ(el[6].value[2], 0.5);   // the angle callback
-    EXPECT_EQ(el[7].depth, 7);
-
-    // Icon frames: -1 draws nothing, and so does a value past the last frame (an unsigned -1 read
-    // back as 4294967295); a fraction shows the frame it lies in.
-    for (auto [value, frame] : {std::pair{-1.0, -1}, {3.0, -1}, {4294967295.0, -1}, {2.9, 2}, {0.0, 0}}) {
-        host.sim().set(0x102, value);
-        host.frame(0.1);
-        EXPECT_EQ(g.elements()[4].frame, frame) << value;
-    }
-}
-
-TEST_F(ProbeOnPanel, ClicksReachCallbacksOrFireTheRectanglesEvent)
-{
-    Gauge& g = host.add_gauge(module, "Probe_All");
-    g.connect();
-    ClickResult r = g.click_at(15, 15, MOUSE_LEFTSINGLE);
-    EXPECT_TRUE(r.accepted);
-    EXPECT_EQ(r.rect_index, 2);
-    r = g.click_at(15, 15, MOUSE_RIGHTSINGLE);
-    EXPECT_TRUE(r.accepted);
-    r = g.click_at(45, 15, MOUSE_RIGHTSINGLE);   // left-only rectangle
-    EXPECT_FALSE(r.accepted);
-    r = g.click_at(45, 15, MOUSE_LEFTSINGLE);
-    EXPECT_EQ(r.action, "event 0x9200");
-    r = g.click_at(108, 108, MOUSE_LEFTSINGLE);  // the child inside the box at 100,100
-    EXPECT_EQ(r.rect_index, 6);
-    r = g.click_at(190, 5, MOUSE_LEFTSINGLE);
-    EXPECT_FALSE(r.hit);
-
-    std::vector<std::pair<uint32_t, uint32_t>> clicks;
-    for (const KeyEvent& e : host.sim().events())
-        if (e.id >= 0x9100)
-            clicks.emplace_back(e.id, e.value);
-    // The left and right clicks also prove the callback got its own gauge header.
-    EXPECT_EQ(clicks, (std::vector<std::pair<uint32_t, uint32_t>>{{0x9100, 1}, {0x9101, 1}, {0x9200, 0}, {0x9102, 0}}));
-    EXPECT_EQ(host.sim().events()[host.sim().events().size() - 2].source, "host");
-}
-
-TEST_F(ProbeOnPanel, TooltipsComeFromTheInnermostGroup)
-{
-    Gauge& g = host.add_gauge(module, "Probe_All");
-    EXPECT_EQ(g.tooltip_at(5, 5), "Probe gauge");
-    EXPECT_EQ(g.tooltip_at(120, 120), "Inner 123.450 MHz, 7\xC2\xB0");
-}
-
-TEST_F(ProbeOnPanel, ASecondAppearanceIsNotedBecauseItSharesTheRecords)
-{
-    std::vector<std::string> lines;
-    host.set_trace([&](const std::string& line) { lines.push_back(line); });
-    host.add_gauge(module, "Probe_All", "", "first");
-    EXPECT_TRUE(lines.empty() || lines.back().rfind("note:", 0) != 0);
-    Gauge& second = host.add_gauge(module, "Probe_All", "other text", "second");
-    EXPECT_NE(std::find(lines.begin(), lines.end(),
-                        "note: Probe_All is already on the panel as first; both appearances share one set of "
-                        "records (parameter text, sound slots)"),
-              lines.end());
-    // The shared header holds the text of the appearance installed last.
-    EXPECT_STREQ(second.header()->parameters, "other text");
-    EXPECT_THROW(host.add_gauge(module, "Probe_All", "", "second"), HostError);
-    host.set_trace(nullptr);   // the lines go before the host does
-}
-
-TEST_F(ProbeOnPanel, MissingBitmapFailsInstallationNamingIt)
-{
-    try {
-        host.add_gauge(module, "Probe_Missing");
-        FAIL() << "installation succeeded";
-    } catch (const HostError& e) {
-        EXPECT_NE(std::string(e.what()).find("bitmap 30583"), std::string::npos) << e.what();
-        EXPECT_NE(std::string(e.what()).find("Probe_Missing"), std::string::npos) << e.what();
-    }
-    EXPECT_EQ(host.find_gauge("Probe_Missing"), nullptr);
-}
-
-TEST_F(ProbeOnPanel, UnknownGaugeNamesTheModulesGauges)
-{
-    try {
-        host.add_gauge(module, "Nope");
-        FAIL();
-    } catch (const HostError& e) {
-        EXPECT_NE(std::string(e.what()).find("Probe_All, Probe_Missing"), std::string::npos) << e.what();
-    }
-}
-
 TEST(ModuleLoading, BadPathIsAOneLineError)
 {
-    try {
-        Module::load("/nonexistent/Thing.so");
-        FAIL();
-    } catch (const HostError& e) {
-        EXPECT_NE(std::string(e.what()).find("/nonexistent/Thing.so"), std::string::npos);
-    }
+    const std::string error = host_error_of([] { Module::load("/nonexistent/Thing.so"); });
+    EXPECT_NE(error.find("/nonexistent/Thing.so"), std::string::npos) << error;
+    EXPECT_EQ(error.find('\n'), std::string::npos) << error;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -302,12 +159,7 @@ TEST(ModuleLoading, BadPathIsAOneLineError)
 
 std::string parse_error(const std::string& text)
 {
-    try {
-        parse_scenario(text, "s.scn");
-    } catch (const HostError& e) {
-        return e.what();
-    }
-    return "";
+    return host_error_of([&] { parse_scenario(text, "s.scn"); });
 }
 
 TEST(ScenarioParsing, BadLinesAreNamedWithTheirLineNumber)

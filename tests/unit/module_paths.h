@@ -1,10 +1,4 @@
-// Where the tests find the modules of this build.
+// Where the tests find the modules of this build: the hook the shared cases use.
 #pragma once
-#include <string>
 
-#include "host/core/module.h"
-
-inline std::string module_path(const std::string& name)
-{
-    return host::module_location(name, GAUGE_MODULE_DIR);
-}
+#include "tests/common/suite_hooks.h"

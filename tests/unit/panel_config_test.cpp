@@ -1,7 +1,9 @@
+// panel.cfg: windows, titles and gauge lines, and the errors that name file and line.
 #include <gtest/gtest.h>
 
 #include "host/core/module.h"
 #include "host/formats/panel_config.h"
+#include "tests/common/panel_fixture.h"
 
 using namespace host;
 
@@ -64,13 +66,8 @@ TEST(PanelConfig, ParameterTextKeepsItsCommasQuotesAndSlashes)
 
 TEST(PanelConfig, BadLinesNameFileAndLine)
 {
-    auto error = [](const std::string& text) -> std::string {
-        try {
-            parse_panel_config(text, "p.cfg");
-        } catch (const HostError& e) {
-            return e.what();
-        }
-        return "";
+    auto error = [](const std::string& text) {
+        return panel_fixture::host_error_of([&] { parse_panel_config(text, "p.cfg"); });
     };
     EXPECT_EQ(error("[Window00]\ngauge00=Airspeed, 1, 2\n"), "p.cfg:2: expected Module!Gauge, not 'Airspeed'");
     EXPECT_EQ(error("[Window00]\ngauge00=M!G, 1\n"), "p.cfg:2: expected Module!Gauge, x, y[, width[, height]]");

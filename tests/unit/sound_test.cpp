@@ -6,18 +6,8 @@
 
 #include "host/core/panel_host.h"
 #include "host/world/world.h"
-#include "module_paths.h"
 #include "tests/common/extlink_cases.h"
 #include "tests/common/sound_cases.h"
-
-std::string wave_fixtures_path() { return module_path("WaveFixtures"); }
-std::string aircraft_module_path(const std::string& name) { return module_path(name); }
-
-void reset_sound_platform()
-{
-    standin::reset_sound();
-    standin::set_host_executable("");
-}
 
 HostRun run_as_host(const std::string& file_name)
 {

@@ -15,10 +15,6 @@
 #include "tests/common/extlink_cases.h"
 #include "tests/common/sound_cases.h"
 
-std::string wave_fixtures_path() { return "modules\\WaveFixtures.dll"; }
-std::string aircraft_module_path(const std::string& name) { return "modules\\" + name + ".gau"; }
-void        reset_sound_platform() {}
-
 // Runs a copy of this test program under the given file name; the copy reports what it found.
 HostRun run_as_host(const std::string& file_name)
 {
@@ -67,7 +63,7 @@ TEST(SoundHostChild, Report)
 TEST(SoundDll, AircraftModulesImportDirectSoundCreateByOrdinalOne)
 {
     for (const char* name : {"Norvak_Instr", "Stelvar_Instr"}) {
-        HMODULE m = LoadLibraryA(aircraft_module_path(name).c_str());
+        HMODULE m = LoadLibraryA(module_path(name).c_str());
         ASSERT_NE(m, nullptr) << name;
         PeDirectories d = read_pe_directories(m);
         EXPECT_EQ(d.imports_of("DSOUND.dll"), std::vector<std::string>{"#1"}) << name;

@@ -1,86 +1,86 @@
-// The water system of the water bomber: the scooping window, the fill and drop arithmetic, both drop
-// modes, the doors lamp and lever, the settings text and the external link failing in each way.
-#include <gtest/gtest.h>
+// The water system of the water bomber on both builds, through the host's external interface
+// window: the scooping window, the fill and drop arithmetic (with the saturated step of a long
+// pause), both drop modes, the doors lamp and lever, the settings text and the external link
+// failing in each way.
+#pragma once
 
+#include <optional>
 #include <vector>
 
-#include "host/world/world.h"
-#include "host/core/panel_host.h"
-#include "module_paths.h"
+#include "tests/common/panel_fixture.h"
 
-using namespace host;
+namespace water_system_cases {
 
-namespace {
+using namespace panel_fixture;
+using host::Token;
 
-constexpr uint32_t left_tank = 0x0B8C, right_tank = 0x0BA4, full = 0x800000;
-constexpr Token    surface_token = 0x10000;   // what the host answers for the surface type
+constexpr uint32_t full     = 0x800000;   // a full tank's level
+constexpr uint32_t drop_step = 419430;    // what a tank loses in 0.1 s at the default rate
 
-struct Water : ::testing::Test {
-    SimulatedPanel    host;
-    Module&      norvak = host.load_module(module_path("Norvak_Instr"));
-    Environment& env    = environment_of(host);
-    Gauge*       doors  = nullptr;
-    Gauge*       panel  = nullptr;
+struct Water : NorvakPanel {
+    host::Environment& env   = environment_of(host);
+    host::Gauge*       doors = nullptr;
+    host::Gauge*       panel = nullptr;
 
     // The doors switch comes first so that doors_open is fresh when the water steps run.
     void install(const std::string& params = {})
     {
-        doors = &host.add_gauge(norvak, "Water_Doors_Switch");
-        doors->connect();
-        panel = &host.add_gauge(norvak, "Water_System", params);
-        panel->connect();
+        doors = &add("Water_Doors_Switch");
+        panel = &add("Water_System", params);
     }
     void master(bool on)
     {
         host.frame(0);
         if ((panel->elements()[1].frame == 1) != on)
-            panel->click_rect(1, MOUSE_LEFTSINGLE);
+            panel->click_rect(1, panel_fixture::left);
     }
     void drop_mode(int mode)
     {
         host.frame(0);
         if ((panel->elements()[3].frame == 0 ? 1 : 0) != mode)
-            panel->click_rect(4, MOUSE_LEFTSINGLE);
+            panel->click_rect(4, panel_fixture::left);
     }
     // Over water at 70 knots and one metre, scoop down.
     void skimming()
     {
-        host.sim().set(0x2F1, 100);
-        host.sim().set(0x387, 1);
-        host.sim().set(surface_token, 2);
-        host.sim().set(0x266, 1.0);
-        host.sim().set(0x22A, 70 / 1.944 * 3.28084);
-        host.sim().set(0x22B, 0);
+        host.sim().set(token::scoop_ready, 100);
+        host.sim().set(token::scoop_state, 1);
+        host.sim().set(token::surface_type, 2);
+        host.sim().set(token::radio_height, 1.0);
+        host.sim().set(token::velocity_x, 70 / 1.944 * 3.28084);
+        host.sim().set(token::velocity_z, 0);
     }
-    void tanks(uint32_t left, uint32_t right)
+    // Scoop up, doors fully open for a frame, then the drop command held on by the host.
+    void open_doors_and_drop()
     {
-        env.poke(left_tank, left);
-        env.poke(right_tank, right);
+        host.sim().set(token::scoop_state, 0);
+        host.sim().set(token::doors_position, 1.0);
+        host.frame(0.1);
+        host.sim().set(token::drop_command, 1.0);
     }
-    uint32_t left() const { return env.peek(left_tank); }
-    uint32_t right() const { return env.peek(right_tank); }
+    void tanks(uint32_t left_level, uint32_t right_level)
+    {
+        env.poke(ext::left_tank_offset, left_level);
+        env.poke(ext::right_tank_offset, right_level);
+    }
+    uint32_t left() const { return env.peek(ext::left_tank_offset); }
+    uint32_t right() const { return env.peek(ext::right_tank_offset); }
     // The pilot presses the drop key: the host takes it at the next frame like the gauge's events.
-    void     press_drop() { host.sim().record_event(0x10201, 0, "pilot"); }
-    size_t   mark() { return host.sim().events().size(); }
-    std::vector<uint32_t> events_since(size_t from)
-    {
-        std::vector<uint32_t> ids;
-        for (size_t i = from; i < host.sim().events().size(); ++i)
-            ids.push_back(host.sim().events()[i].id);
-        return ids;
-    }
-    // Full tanks, doors open, master on, the drop command held on by the host.
-    void ready_to_drop(int mode)
+    void press_drop() { host.sim().record_event(event::drop_on, 0, "pilot"); }
+    // Full tanks, doors open, master on, the drop command held on by the host; the mode as loaded
+    // unless one is given.
+    void ready_to_drop(std::optional<int> mode)
     {
         install();
         master(true);
-        drop_mode(mode);
+        if (mode)
+            drop_mode(*mode);
         tanks(full, full);
-        host.sim().set(0x365, 1.0);
-        host.frame(0.1);
-        host.sim().set(0x0F, 1.0);
+        open_doors_and_drop();
     }
 };
+
+using Ids = std::vector<uint32_t>;
 
 TEST_F(Water, ConnectOpensTheLinkEmptiesBothTanksAndSendsTheSetUpEvents)
 {
@@ -89,9 +89,7 @@ TEST_F(Water, ConnectOpensTheLinkEmptiesBothTanksAndSendsTheSetUpEvents)
     EXPECT_EQ(left(), 0u);
     EXPECT_EQ(right(), 0u);
     EXPECT_EQ(env.client_version(), 1200);
-    EXPECT_EQ(events_since(0), (std::vector<uint32_t>{0x101AA, 0x103DB}));
-    EXPECT_EQ(host.sim().events()[0].value, 4u);
-    EXPECT_EQ(host.sim().events()[1].value, 5u);
+    EXPECT_EQ(events_since(0), (Events{{event::water_connect_1, 4}, {event::water_connect_2, 5}}));
 
     // Every connect empties the tanks again.
     panel->disconnect();
@@ -117,7 +115,7 @@ TEST_F(Water, ScoopingAddsTheRateTimesTheStepAndStopsAtFull)
     EXPECT_EQ(right(), full);
     host.frame(0.1);
     EXPECT_EQ(left(), full);
-    EXPECT_EQ(host.sim().number(0x127), full);   // the host reports it back to the dials
+    EXPECT_EQ(host.sim().number(token::left_water), full);   // the host reports it back to the dials
 }
 
 TEST_F(Water, EveryScoopingConditionMustHoldAndTheBoundsAreInclusive)
@@ -127,29 +125,29 @@ TEST_F(Water, EveryScoopingConditionMustHoldAndTheBoundsAreInclusive)
     master(true);
     auto scoops = [&](Token token, double value) {
         skimming();
-        host.sim().set(0x22A, 3.28084);
+        host.sim().set(token::velocity_x, 3.28084);
         host.sim().set(token, value);
         uint32_t before = left();
         host.frame(0.1);
         return left() > before;
     };
-    EXPECT_TRUE(scoops(0x22A, 3.28084));           // exactly the upper speed bound
-    EXPECT_FALSE(scoops(0x22A, 3.2809));
-    EXPECT_TRUE(scoops(0x22B, 0));
-    EXPECT_TRUE(scoops(0x266, 5 / 3.28084));       // exactly the upper height bound
-    EXPECT_FALSE(scoops(0x266, 5 / 3.28084 + 1e-9));
-    EXPECT_TRUE(scoops(0x266, 0));                 // exactly the lower one
-    EXPECT_FALSE(scoops(0x266, -1e-9));
-    EXPECT_FALSE(scoops(surface_token, 1.9));
-    EXPECT_FALSE(scoops(surface_token, 2.1));
-    EXPECT_FALSE(scoops(0x387, 0));
-    EXPECT_TRUE(scoops(0x2F1, 20));
-    EXPECT_FALSE(scoops(0x2F1, 19.99));
-    EXPECT_FALSE(scoops(0x0F, 1.0));               // never while the drop command is on
-    EXPECT_TRUE(scoops(0x0F, 0.5));
-    host.sim().set(0x0F, 0);
+    EXPECT_TRUE(scoops(token::velocity_x, 3.28084));           // exactly the upper speed bound
+    EXPECT_FALSE(scoops(token::velocity_x, 3.2809));
+    EXPECT_TRUE(scoops(token::velocity_z, 0));
+    EXPECT_TRUE(scoops(token::radio_height, 5 / 3.28084));       // exactly the upper height bound
+    EXPECT_FALSE(scoops(token::radio_height, 5 / 3.28084 + 1e-9));
+    EXPECT_TRUE(scoops(token::radio_height, 0));                 // exactly the lower one
+    EXPECT_FALSE(scoops(token::radio_height, -1e-9));
+    EXPECT_FALSE(scoops(token::surface_type, 1.9));
+    EXPECT_FALSE(scoops(token::surface_type, 2.1));
+    EXPECT_FALSE(scoops(token::scoop_state, 0));
+    EXPECT_TRUE(scoops(token::scoop_ready, 20));
+    EXPECT_FALSE(scoops(token::scoop_ready, 19.99));
+    EXPECT_FALSE(scoops(token::drop_command, 1.0));              // never while the drop command is on
+    EXPECT_TRUE(scoops(token::drop_command, 0.5));
+    host.sim().set(token::drop_command, 0);
     master(false);
-    EXPECT_FALSE(scoops(0x2F1, 100));
+    EXPECT_FALSE(scoops(token::scoop_ready, 100));
 
     // Time standing still or running back: nothing.
     master(true);
@@ -173,10 +171,7 @@ TEST_F(Water, ALongPauseFillsOrEmptiesATankInOneUpdate)
     EXPECT_EQ(left(), full);
 
     drop_mode(1);
-    host.sim().set(0x387, 0);
-    host.sim().set(0x365, 1.0);
-    host.frame(0.1);
-    host.sim().set(0x0F, 1.0);
+    open_doors_and_drop();
     host.frame(0.1);             // the start update
     host.frame(7200);
     EXPECT_EQ(left(), 0u);
@@ -191,16 +186,30 @@ TEST_F(Water, HugeRatesSaturateInsteadOfWrapping)
     tanks(5, 5);
     host.frame(0.1);
     EXPECT_EQ(left(), full);
-    host.sim().set(0x387, 0);
     drop_mode(1);
-    host.sim().set(0x365, 1.0);
-    host.frame(0.1);
-    host.sim().set(0x0F, 1.0);
+    open_doors_and_drop();
     host.frame(0.1);
     EXPECT_EQ(right(), 0u);     // right drops in the start update
     press_drop();
     host.frame(0.1);
     EXPECT_EQ(left(), 0u);
+}
+
+TEST_F(Water, ScoopedWaterDropsInTheModeOfLoadingBothTanksFromTheStart)
+{
+    install();
+    master(true);
+    skimming();
+    for (int i = 0; i <= 200; ++i)
+        host.frame(0.1);
+    EXPECT_EQ(left(), full);
+    EXPECT_EQ(right(), full);
+    open_doors_and_drop();
+    host.frame(0.1);   // the start: mode 1 at load, the right tank drops at once
+    EXPECT_EQ(left(), full);
+    EXPECT_EQ(right(), full - drop_step);
+    host.frame(0.1);
+    EXPECT_EQ(left(), full - drop_step);
 }
 
 TEST_F(Water, ModeOneDropsBothTanksRightFromTheStartUpdate)
@@ -209,27 +218,27 @@ TEST_F(Water, ModeOneDropsBothTanksRightFromTheStartUpdate)
     size_t m = mark();
     host.frame(0.1);   // start: left flag set, right already drops
     EXPECT_EQ(left(), full);
-    EXPECT_EQ(right(), full - 419430);
-    EXPECT_EQ(events_since(m), (std::vector<uint32_t>{0x10201, 0x10201}));
+    EXPECT_EQ(right(), full - drop_step);
+    EXPECT_EQ(event_ids_since(m), (Ids{event::drop_on, event::drop_on}));
     for (int i = 0; i < 19; ++i)
         host.frame(0.1);
-    EXPECT_EQ(left(), full - 19 * 419430u);
+    EXPECT_EQ(left(), full - 19 * drop_step);
     EXPECT_EQ(right(), 8u);
     m = mark();
     host.frame(0.1);   // right empties and switches the command off one step before the left
     EXPECT_EQ(right(), 0u);
     EXPECT_EQ(left(), 8u);
-    EXPECT_EQ(events_since(m), (std::vector<uint32_t>{0x10201, 0x10201, 0x10202}));
+    EXPECT_EQ(event_ids_since(m), (Ids{event::drop_on, event::drop_on, event::drop_off}));
     host.frame(0.1);
-    EXPECT_EQ(host.sim().number(0x0F), 0.0);
+    EXPECT_EQ(host.sim().number(token::drop_command), 0.0);
     EXPECT_EQ(left(), 8u);
-    host.sim().set(0x0F, 1.0);   // the pilot drops again: the left tank is still dropping
+    host.sim().set(token::drop_command, 1.0);   // the pilot drops again: the left tank is still dropping
     m = mark();
     host.frame(0.1);
     EXPECT_EQ(left(), 0u);
-    EXPECT_EQ(events_since(m), (std::vector<uint32_t>{0x10201, 0x10202}));
+    EXPECT_EQ(event_ids_since(m), (Ids{event::drop_on, event::drop_off}));
     host.frame(0.1);
-    EXPECT_EQ(host.sim().number(0x0F), 0.0);
+    EXPECT_EQ(host.sim().number(token::drop_command), 0.0);
 }
 
 TEST_F(Water, ModeZeroDropsLeftThenRightAndTheRightOnlyEverySecondUpdate)
@@ -245,8 +254,8 @@ TEST_F(Water, ModeZeroDropsLeftThenRightAndTheRightOnlyEverySecondUpdate)
     size_t m = mark();
     host.frame(0.1);   // left empty: hand over to the right, which drops in the same update
     EXPECT_EQ(left(), 0u);
-    EXPECT_EQ(right(), full - 419430);
-    EXPECT_EQ(events_since(m), (std::vector<uint32_t>{0x10201, 0x10201, 0x10201}));
+    EXPECT_EQ(right(), full - drop_step);
+    EXPECT_EQ(event_ids_since(m), (Ids{event::drop_on, event::drop_on, event::drop_on}));
     // The start step fires again while the left flag is clear: the right tank loses water on every
     // second update only.
     std::vector<uint32_t> levels;
@@ -254,7 +263,8 @@ TEST_F(Water, ModeZeroDropsLeftThenRightAndTheRightOnlyEverySecondUpdate)
         host.frame(0.1);
         levels.push_back(right());
     }
-    EXPECT_EQ(levels, (std::vector<uint32_t>{full - 419430, full - 2 * 419430, full - 2 * 419430, full - 3 * 419430}));
+    EXPECT_EQ(levels, (std::vector<uint32_t>{full - drop_step, full - 2 * drop_step, full - 2 * drop_step,
+                                             full - 3 * drop_step}));
 }
 
 TEST_F(Water, ModeOneWithTheRightTankAlreadyEmpty)
@@ -263,29 +273,29 @@ TEST_F(Water, ModeOneWithTheRightTankAlreadyEmpty)
     tanks(full, 0);
     size_t m = mark();
     host.frame(0.1);
-    EXPECT_EQ(events_since(m), (std::vector<uint32_t>{0x10201, 0x10201, 0x10202}));
+    EXPECT_EQ(event_ids_since(m), (Ids{event::drop_on, event::drop_on, event::drop_off}));
     press_drop();
     m = mark();
     host.frame(0.1);
-    EXPECT_EQ(left(), full - 419430);
+    EXPECT_EQ(left(), full - drop_step);
     EXPECT_EQ(right(), 0u);
-    EXPECT_EQ(events_since(m), (std::vector<uint32_t>{0x10201}));
+    EXPECT_EQ(event_ids_since(m), Ids{event::drop_on});
 }
 
 TEST_F(Water, NoWaterLeavesUntilTheDoorsAreFullyOpenAndTheMasterIsOn)
 {
     ready_to_drop(1);
-    host.sim().set(0x365, 0.9999);
+    host.sim().set(token::doors_position, 0.9999);
     size_t m = mark();
     host.frame(0.1);
-    EXPECT_EQ(events_since(m), (std::vector<uint32_t>{0x10202, 0x10202}));
+    EXPECT_EQ(event_ids_since(m), (Ids{event::drop_off, event::drop_off}));
     EXPECT_EQ(left(), full);
     EXPECT_EQ(doors->elements()[1].frame, -1);
 
     // Master off mid-drop: everything stops without an event and resumes where it was.
-    host.sim().set(0x365, 1.0);
+    host.sim().set(token::doors_position, 1.0);
     host.frame(0.1);
-    EXPECT_EQ(host.sim().number(0x0F), 0.0);
+    EXPECT_EQ(host.sim().number(token::drop_command), 0.0);
     press_drop();
     host.frame(0.1);   // start
     host.frame(0.1);
@@ -294,14 +304,14 @@ TEST_F(Water, NoWaterLeavesUntilTheDoorsAreFullyOpenAndTheMasterIsOn)
     m = mark();
     host.frame(0.1);
     host.frame(0.1);
-    EXPECT_EQ(events_since(m), std::vector<uint32_t>{});
+    EXPECT_EQ(event_ids_since(m), Ids{});
     EXPECT_EQ(left(), l);
     EXPECT_EQ(right(), r);
     EXPECT_EQ(doors->elements()[1].frame, -1);   // the lamp goes dark with the master
     master(true);
     host.frame(0.1);
     host.frame(0.1);
-    EXPECT_EQ(left(), l - 2 * 419430);   // no new start update: the flags survived
+    EXPECT_EQ(left(), l - 2 * drop_step);   // no new start update: the flags survived
 }
 
 TEST_F(Water, DoorsLeverFlipsOnClicksAndFollowsTheDoorsEveryNinthUpdate)
@@ -309,30 +319,30 @@ TEST_F(Water, DoorsLeverFlipsOnClicksAndFollowsTheDoorsEveryNinthUpdate)
     install();
     master(true);
     auto lever = [&] { return doors->elements()[2].frame; };
-    host.sim().set(0x365, 0);
+    host.sim().set(token::doors_position, 0);
     for (int i = 0; i < 9; ++i)
-        host.frame(0.05);   // first sample on the 9th update: still
+        frame();   // first sample on the 9th update: still
     EXPECT_EQ(lever(), 0);
     size_t m = mark();
-    doors->click_rect(1, MOUSE_LEFTSINGLE);
-    doors->click_rect(1, MOUSE_LEFTSINGLE);
-    host.frame(0.05);
-    EXPECT_EQ(lever(), 0);                    // flipped twice
-    doors->click_rect(1, MOUSE_LEFTSINGLE);   // the host opens the doors over two seconds
-    EXPECT_EQ(events_since(m), (std::vector<uint32_t>{0x10357, 0x10357, 0x10357}));
-    host.frame(0.05);
+    click(*doors, 1);
+    click(*doors, 1);
+    frame();
+    EXPECT_EQ(lever(), 0);   // flipped twice
+    click(*doors, 1);        // the host opens the doors over two seconds
+    EXPECT_EQ(event_ids_since(m), (Ids{event::water_doors, event::water_doors, event::water_doors}));
+    frame();
     EXPECT_EQ(lever(), 1);
     // The doors closed after two clicks, then open: by the next samples the lever shows opening.
     for (int i = 0; i < 60; ++i)
-        host.frame(0.05);
-    EXPECT_EQ(host.sim().number(0x365), 1.0);
+        frame();
+    EXPECT_EQ(host.sim().number(token::doors_position), 1.0);
     EXPECT_EQ(lever(), 1);
     EXPECT_EQ(doors->elements()[1].frame, 0);   // fully open with the master on
 
     // Closing seen by a sample turns the lever down even without a click.
-    host.sim().set(0x365, 0.5);
+    host.sim().set(token::doors_position, 0.5);
     for (int i = 0; i < 9; ++i)
-        host.frame(0.05);
+        frame();
     EXPECT_EQ(lever(), 0);
 }
 
@@ -346,11 +356,8 @@ TEST_F(Water, SettingsComeFromTheParameterTextAndResetAtEveryInstallation)
     EXPECT_EQ(left(), 8388600u);   // 83886 per 0.1 s: full in the update after 10 seconds
     host.frame(0.1);
     EXPECT_EQ(left(), full);
-    host.sim().set(0x387, 0);
-    host.sim().set(0x365, 1.0);
     drop_mode(0);
-    host.frame(0.1);
-    host.sim().set(0x0F, 1.0);
+    open_doors_and_drop();
     host.frame(0.1);           // the start update
     for (int i = 0; i < 10; ++i)
         host.frame(0.1);
@@ -367,10 +374,9 @@ TEST_F(Water, SettingKeysAnywhereInTheTextAndNoSettingSurvivesAnInstallation)
     // installation forgets the text of the last one.
     auto scoop_step = [&](const std::string& params) {
         host.remove_gauge(*panel);
-        panel = &host.add_gauge(norvak, "Water_System", params);
-        panel->connect();
+        panel = &add("Water_System", params);
         skimming();
-        host.sim().set(0x0F, 0);
+        host.sim().set(token::drop_command, 0);
         host.frame(0.1);
         return left();
     };
@@ -382,7 +388,7 @@ TEST_F(Water, SettingKeysAnywhereInTheTextAndNoSettingSurvivesAnInstallation)
 
 TEST_F(Water, WithoutAWorkingLinkTheLevelsNeverChangeButTheDropEventsGoOn)
 {
-    env.set_ext_mode(ExtMode::absent);
+    env.set_ext_mode(host::ExtMode::absent);
     tanks(full, full);
     install();
     EXPECT_EQ(left(), full);    // never emptied at connect
@@ -390,15 +396,12 @@ TEST_F(Water, WithoutAWorkingLinkTheLevelsNeverChangeButTheDropEventsGoOn)
     skimming();
     host.frame(0.1);
     EXPECT_EQ(left(), full);
-    host.sim().set(0x387, 0);
-    host.sim().set(0x365, 1.0);
     drop_mode(1);
-    host.frame(0.1);
-    host.sim().set(0x0F, 1.0);
+    open_doors_and_drop();
     host.frame(0.1);
     size_t m = mark();
     host.frame(0.1);
-    EXPECT_EQ(events_since(m), (std::vector<uint32_t>{0x10201, 0x10201}));
+    EXPECT_EQ(event_ids_since(m), (Ids{event::drop_on, event::drop_on}));
     EXPECT_EQ(left(), full);
 }
 
@@ -416,16 +419,15 @@ TEST_F(Water, AHostOfAnotherVersionOrASilentWindowLeavesTheTanksAlone)
     // The link opens, but the window stops answering: each step ends at its failed batch.
     host.remove_gauge(*panel);
     env.set_host_version(7);
-    panel = &host.add_gauge(norvak, "Water_System");
-    panel->connect();
+    panel = &add("Water_System");
     EXPECT_EQ(left(), 0u);
-    env.set_ext_mode(ExtMode::silent);
+    env.set_ext_mode(host::ExtMode::silent);
     skimming();
     host.frame(0.1);
     EXPECT_EQ(left(), 0u);
-    env.set_ext_mode(ExtMode::present);
+    env.set_ext_mode(host::ExtMode::present);
     host.frame(0.1);
     EXPECT_EQ(left(), 41943u);
 }
 
-}  // namespace
+}  // namespace water_system_cases

@@ -1,32 +1,23 @@
-// The attack aircraft's ADF radio: the band chosen at installation, the band zones and the
-// receiver settings they send, the crank's limits per band and button, the power and volume
-// switches with the audio events of every update, and the frequency window. Also the digit-base
-// converter that packs the band edges into BCD.
-#include <gtest/gtest.h>
-
-#include <standin_control.h>
+// The attack aircraft's ADF radio on both builds: the band chosen at installation from the host's
+// frequency, the band zones and the receiver settings they send (the band edges packed into BCD),
+// the crank's limits per band and button, the power and volume switches with the audio events of
+// every update, and the frequency window. Also the digit-base converter itself.
+#pragma once
 
 #include <climits>
-#include <utility>
 #include <vector>
 
 #include "common/numeric.h"
-#include "host/core/panel_host.h"
-#include "host/world/world.h"
-#include "module_paths.h"
+#include "tests/common/panel_fixture.h"
 
-using namespace host;
+namespace stelvar_adf_cases {
 
-namespace {
-
-using Events = std::vector<std::pair<uint32_t, uint32_t>>;
+using namespace panel_fixture;
 
 // Element indices and rectangles of Radio_ADF.
 enum AdfElement { pointer = 1, window = 3, crank = 4, band_knob = 5, drum = 6, volume_knob = 7, lamp = 8,
                   power_switch = 9 };
 enum AdfRect { power_rect = 2, volume_rect, band_down, band_up, tune_down, tune_up };
-
-constexpr uint32_t left = MOUSE_LEFTSINGLE, right = MOUSE_RIGHTSINGLE;
 
 TEST(RebaseDigits, RewritesDigitsBetweenBasesAndRejectsBasesWithoutDigits)
 {
@@ -46,66 +37,49 @@ TEST(RebaseDigits, RewritesDigitsBetweenBasesAndRejectsBasesWithoutDigits)
         EXPECT_EQ(rebase_digits(4100, 10, c), 0u) << c;
 }
 
-struct AttackAdf : ::testing::Test {
-    SimulatedPanel host;
-    Module&   stelvar = host.load_module(module_path("Stelvar_Instr"));
-    Gauge*    adf     = nullptr;
-
-    void SetUp() override { standin::reset_sound(); }
+struct AttackAdf : StelvarPanel {
+    host::Gauge* adf = nullptr;
 
     // Tunes the host to whole kHz (three BCD digits and the thousands) and tenths.
     void set_frequency(int khz, int tenths)
     {
         const int h = khz % 1000;
-        host.sim().set_integer(0x10, (h / 100) << 8 | (h / 10 % 10) << 4 | h % 10);
-        host.sim().set_integer(0x12, (khz >= 1000 ? 256 : 0) + tenths);
+        host.sim().set_integer(token::adf_whole, (h / 100) << 8 | (h / 10 % 10) << 4 | h % 10);
+        host.sim().set_integer(token::adf_extended, (khz >= 1000 ? 256 : 0) + tenths);
     }
     // Installs the radio on a frequency, switched on with the volume on.
-    Gauge& install(int khz, int tenths)
+    host::Gauge& install(int khz, int tenths)
     {
         if (adf)
             host.remove_gauge(*adf);
         set_frequency(khz, tenths);
-        adf = &host.add_gauge(stelvar, "Radio_ADF");
-        adf->connect();
-        host.frame(0.05);
+        adf = &add("Radio_ADF");
+        frame();
         if (element(lamp).frame < 0)
             adf->click_rect(power_rect, left);
         if (element(volume_knob).frame == 0)
             adf->click_rect(volume_rect, left);
-        host.frame(0.05);
+        frame();
         return *adf;
     }
     // Tunes and runs a frame, so that the pointer has read the new frequency.
     void retune(int khz, int tenths)
     {
         set_frequency(khz, tenths);
-        host.frame(0.05);
+        frame();
     }
-    const ElementState& element(int index) { return adf->elements().at(index); }
-    Events since(size_t from)
-    {
-        Events out;
-        for (size_t i = from; i < host.sim().events().size(); ++i)
-            out.emplace_back(host.sim().events()[i].id, host.sim().events()[i].value);
-        return out;
-    }
-    Events click(int rect, uint32_t button = left, size_t* sounds = nullptr)
-    {
-        size_t events_before = host.sim().events().size();
-        size_t sounds_before = standin::played_sounds().size();
-        EXPECT_TRUE(adf->click_rect(rect, button).accepted) << rect;
-        if (sounds)
-            *sounds = standin::played_sounds().size() - sounds_before;
-        return since(events_before);
-    }
-    Events frame_events()
-    {
-        size_t before = host.sim().events().size();
-        host.frame(0.05);
-        return since(before);
-    }
+    const host::ElementState& element(int index) { return adf->elements().at(index); }
+    Events                    press(int rect, uint32_t button = left) { return click(*adf, rect, button); }
 };
+
+TEST_F(AttackAdf, ARadioOfAFreshModuleIsOnWithItsVolumeUp)
+{
+    set_frequency(1000, 0);
+    adf = &add("Radio_ADF");
+    EXPECT_EQ(frame(), (Events{{event::adf_audio_on, 0}, {event::adf_audio_on, 0}}));
+    EXPECT_EQ(element(lamp).frame, 0);
+    EXPECT_EQ(element(window).text, "1000.0");
+}
 
 TEST_F(AttackAdf, InstallationChoosesTheBandOfTheHostFrequency)
 {
@@ -124,40 +98,40 @@ TEST_F(AttackAdf, InstallationChoosesTheBandOfTheHostFrequency)
 TEST_F(AttackAdf, BandZonesRetuneToTheEdgeOfTheNewBandAndStopAtTheEnds)
 {
     install(300, 0);
-    size_t sounds = 0;
-    EXPECT_EQ(click(band_down, left, &sounds), Events{});
-    EXPECT_EQ(sounds, 0u);
-    EXPECT_EQ(click(band_up, left, &sounds), (Events{{0x1024A, 0x4100}}));
-    EXPECT_EQ(sounds, 1u);
-    host.frame(0.05);
+    EXPECT_EQ(press(band_down), Events{});
+    EXPECT_TRUE(played(0));
+    EXPECT_EQ(press(band_up), one(event::adf_set, 0x4100));
+    EXPECT_TRUE(played(1));
+    frame();
     EXPECT_EQ(element(window).text, "0410.0");
     EXPECT_EQ(element(band_knob).value[0], 2.0);
     EXPECT_EQ(element(pointer).value[0], 0.0);
-    EXPECT_EQ(click(band_up), (Events{{0x1024A, 0x8500}}));
-    host.frame(0.05);
+    EXPECT_EQ(press(band_up), one(event::adf_set, 0x8500));
+    frame();
     EXPECT_EQ(element(drum).value[2], -180.0);
-    EXPECT_EQ(click(band_up, left, &sounds), Events{});
-    EXPECT_EQ(sounds, 0u);
+    EXPECT_EQ(press(band_up), Events{});
+    EXPECT_TRUE(played(0));
 
-    EXPECT_EQ(click(band_down), (Events{{0x1024A, 0x8500}}));
-    host.frame(0.05);
+    EXPECT_EQ(press(band_down), one(event::adf_set, 0x8500));
+    frame();
+    EXPECT_EQ(element(window).text, "0850.0");
     EXPECT_EQ(element(pointer).value[0], 176.0);   // the top of band 2
-    EXPECT_EQ(click(band_down), (Events{{0x1024A, 0x4100}}));
-    host.frame(0.05);
+    EXPECT_EQ(press(band_down), one(event::adf_set, 0x4100));
+    frame();
     EXPECT_EQ(element(pointer).value[0], 105.0);   // the top of band 1
     EXPECT_EQ(element(band_knob).value[0], 1.0);
 }
 
 TEST_F(AttackAdf, TheCrankStepsFiveTimesAndNeverLeavesTheBand)
 {
-    const Events coarse_up(5, {0x103EE, 0}), coarse_down(5, {0x103EF, 0});
-    const Events fine_up(5, {0x1039E, 0}), fine_down(5, {0x1039D, 0});
+    const Events coarse_up(5, {event::adf_whole_up, 0}), coarse_down(5, {event::adf_whole_down, 0});
+    const Events fine_up(5, {event::adf_tenths_up, 0}), fine_down(5, {event::adf_tenths_down, 0});
     struct Case { int khz, tenths, rect; uint32_t button; Events sent; double crank; };
     // Each band's cases start from the band the previous zone click left (1, then 2, then 3).
     const std::vector<std::vector<Case>> bands = {
         {{405, 0, tune_up, left, coarse_up, 5}, {405, 5, tune_up, left, {}, 0}, {405, 5, tune_up, right, fine_up, 1},
          {409, 5, tune_up, right, fine_up, 1}, {410, 0, tune_up, right, {}, 0},
-         {405, 5, tune_up, left | right, {}, 0},   // the left button wins even when its limit fails
+         {405, 5, tune_up, both_buttons, {}, 0},   // the left button wins even when its limit fails
          {205, 0, tune_down, left, coarse_down, -5}, {204, 5, tune_down, left, {}, 0},
          {200, 5, tune_down, right, fine_down, -1}, {200, 0, tune_down, right, {}, 0}},
         {{845, 0, tune_up, left, coarse_up, 5}, {845, 5, tune_up, left, {}, 0}, {849, 5, tune_up, right, fine_up, 1},
@@ -171,12 +145,12 @@ TEST_F(AttackAdf, TheCrankStepsFiveTimesAndNeverLeavesTheBand)
     install(300, 0);
     for (size_t b = 0; b < bands.size(); ++b) {
         if (b > 0)
-            click(band_up);
+            press(band_up);
         for (const Case& c : bands[b]) {
             retune(c.khz, c.tenths);
             double crank_before = element(crank).value[0];
-            EXPECT_EQ(click(c.rect, c.button), c.sent) << "band " << b + 1 << " at " << c.khz << "." << c.tenths;
-            host.frame(0.05);
+            EXPECT_EQ(press(c.rect, c.button), c.sent) << "band " << b + 1 << " at " << c.khz << "." << c.tenths;
+            frame();
             EXPECT_EQ(element(crank).value[0] - crank_before, c.crank) << c.khz << "." << c.tenths;
         }
     }
@@ -185,20 +159,19 @@ TEST_F(AttackAdf, TheCrankStepsFiveTimesAndNeverLeavesTheBand)
 TEST_F(AttackAdf, PowerAndVolumeDecideTheAudioEventsAndPowerOffFreezesTheSet)
 {
     install(345, 5);
-    const Events on_twice = {{0x10131, 0}, {0x10131, 0}};
-    EXPECT_EQ(frame_events(), on_twice);
+    const Events on_twice = {{event::adf_audio_on, 0}, {event::adf_audio_on, 0}};
+    EXPECT_EQ(frame(), on_twice);
 
-    size_t sounds = 0;
-    EXPECT_EQ(click(volume_rect, left, &sounds), Events{});
-    EXPECT_EQ(sounds, 1u);
-    EXPECT_EQ(frame_events(), (Events{{0x1012C, 0}}));   // volume off, power on
+    EXPECT_EQ(press(volume_rect), Events{});
+    EXPECT_TRUE(played(1));
+    EXPECT_EQ(frame(), one(event::adf_audio_off));   // volume off, power on
     EXPECT_EQ(element(volume_knob).frame, 0);
 
-    EXPECT_EQ(click(power_rect, left, &sounds), Events{});
-    EXPECT_EQ(sounds, 1u);
-    EXPECT_EQ(frame_events(), (Events{{0x1012C, 0}, {0x1012C, 0}}));   // both off
-    click(volume_rect);
-    EXPECT_EQ(frame_events(), (Events{{0x1012C, 0}}));   // power off, volume on: the switch alone
+    EXPECT_EQ(press(power_rect), Events{});
+    EXPECT_TRUE(played(1));
+    EXPECT_EQ(frame(), (Events{{event::adf_audio_off, 0}, {event::adf_audio_off, 0}}));   // both off
+    press(volume_rect);
+    EXPECT_EQ(frame(), one(event::adf_audio_off));   // power off, volume on: the switch alone
     EXPECT_EQ(element(power_switch).frame, 0);
     EXPECT_EQ(element(lamp).frame, -1);
     EXPECT_EQ(element(window).text, "      ");
@@ -208,13 +181,14 @@ TEST_F(AttackAdf, PowerAndVolumeDecideTheAudioEventsAndPowerOffFreezesTheSet)
     retune(300, 0);
     EXPECT_EQ(element(pointer).value[0], frozen);
     for (int rect : {band_down, band_up, tune_down, tune_up})
-        EXPECT_EQ(click(rect), Events{}) << rect;
-    EXPECT_EQ(click(tune_up, right), Events{});
-    EXPECT_EQ(click(tune_down, right), Events{});
+        EXPECT_EQ(press(rect), Events{}) << rect;
+    EXPECT_EQ(press(tune_up, right), Events{});
+    EXPECT_EQ(press(tune_down, right), Events{});
     EXPECT_EQ(element(band_knob).value[0], 1.0);
 
-    click(power_rect);
-    EXPECT_EQ(frame_events(), on_twice);
+    press(power_rect);
+    EXPECT_EQ(frame(), on_twice);
+    EXPECT_EQ(element(lamp).frame, 0);
     EXPECT_EQ(element(pointer).value[0], 50.0);   // follows the frequency again
     EXPECT_EQ(element(window).text, "0300.0");
 }
@@ -224,9 +198,9 @@ TEST_F(AttackAdf, PowerAndVolumeDecideTheAudioEventsAndPowerOffFreezesTheSet)
 TEST_F(AttackAdf, TheWindowNeverWritesPastItsCharacters)
 {
     install(345, 5);
-    host.sim().set_integer(0x12, 0x7FFFFFFF);
-    host.frame(0.05);
+    host.sim().set_integer(token::adf_extended, 0x7FFFFFFF);
+    frame();
     EXPECT_EQ(element(window).text, "214749");   // 1000 + 345 + 214748339.1
 }
 
-}  // namespace
+}  // namespace stelvar_adf_cases

@@ -1,32 +1,23 @@
-// Collins_ADI84A driven through the host: the sphere and command bars with their stops, the radio
-// altitude tape and its tooltip, and the warning flags, the GS flag beside the HSI's.
-#include <gtest/gtest.h>
+// Collins_ADI84A driven through the host, on both builds: the sphere and command bars with their
+// stops, the radio altitude tape and its tooltip (the height from the module's global), and the
+// warning flags on the host's 32-bit integer tokens, the GS flag beside the HSI's.
+#pragma once
 
-#include <string>
+#include "tests/common/local_ids.h"
+#include "tests/common/panel_fixture.h"
 
-#include "host/core/panel_host.h"
-#include "host/world/world.h"
-#include "module_paths.h"
+namespace norvak_adi_cases {
 
-using namespace host;
-
-namespace {
+using namespace panel_fixture;
+using host::Token;
+using local_ids::localizer_station;
 
 // Elements: 1 sphere, 2 bank pointer, 3 command bars, 4 tape, 6 localizer pointer, 7 glideslope
 // pointer, 8 slip ball, 9 RAD ALT flag, 10 localizer cover, 11 GS flag, 12 GYRO flag, 15 DH lamp.
-struct Adi : ::testing::Test {
-    SimulatedPanel host;
-    Module&   norvak = host.load_module(module_path("Norvak_Instr"));
-    Gauge&    adi    = add("Collins_ADI84A");
+struct Adi : NorvakPanel {
+    host::Gauge& adi = gauge("Collins_ADI84A");
 
-    Gauge& add(const std::string& name)
-    {
-        Gauge& g = host.add_gauge(norvak, name);
-        g.connect();
-        return g;
-    }
-    void   power_avionics() { add("Engine_On"); }
-    void   frame() { host.frame(0.05); }
+    void   power_avionics() { gauge("Engine_On"); }
     void   set(Token t, double v) { host.sim().set(t, v); }
     void   set_int(Token t, int32_t v) { host.sim().set_integer(t, v); }
     double value(int i, int axis) { return adi.elements().at(i).value[axis]; }
@@ -36,29 +27,33 @@ struct Adi : ::testing::Test {
 
 TEST_F(Adi, SphereAndCommandBarsFollowAttitudeUpToTheirStops)
 {
-    set(0x318, 1);
+    set(token::flight_director, 1);
     struct Case { double pitch, command, sphere, bars; };
-    for (Case c : {Case{55, 0, 40, 40}, {-55, 0, -40, -40}, {5, 8, 5, -3}, {-30, 20, -30, -40}, {12.5, 2, 12.5, 10.5}}) {
-        set(0x4E, c.pitch);
-        set(0x319, c.command);
+    for (Case c : {Case{55, 0, 40, 40}, {55, 8, 40, 40}, {-55, 0, -40, -40}, {5, 8, 5, -3}, {-30, 20, -30, -40},
+                   {12.5, 2, 12.5, 10.5}}) {
+        set(token::pitch, c.pitch);
+        set(token::flight_director_pitch, c.command);
         frame();
         EXPECT_EQ(value(1, 1), c.sphere) << c.pitch;
         EXPECT_EQ(value(3, 1), c.bars) << c.pitch << " " << c.command;
     }
-    set(0x50, 30);
-    set(0x31A, 10);
-    frame();
-    EXPECT_EQ(value(1, 2), 30.0);   // sphere and pointer turn by the bank itself
-    EXPECT_EQ(value(2, 2), 30.0);
-    EXPECT_EQ(value(3, 2), 20.0);   // bars: bank minus command
+    struct Bank { double bank, command, bars; };
+    for (Bank b : {Bank{30, 10, 20}, {-20, 5, -25}}) {
+        set(token::bank, b.bank);
+        set(token::flight_director_bank, b.command);
+        frame();
+        EXPECT_EQ(value(1, 2), b.bank);   // sphere and pointer turn by the bank itself
+        EXPECT_EQ(value(2, 2), b.bank);
+        EXPECT_EQ(value(3, 2), b.bars);   // bars: bank minus command
+    }
     EXPECT_EQ(value(3, 0), 1.0);    // the on flag, scaled to no motion
     EXPECT_FALSE(hidden(3));
 
-    set(0x318, 0);
+    set(token::flight_director, 0);
     frame();
     EXPECT_TRUE(hidden(3));
     EXPECT_EQ(value(3, 2), 0.0);
-    set(0x318, 1);
+    set(token::flight_director, 1);
     frame();
     EXPECT_FALSE(hidden(3));
 }
@@ -70,7 +65,7 @@ TEST_F(Adi, TapeShowsFeetAboveTheGearWhileTheFlagsUseTheRawHeight)
                    {612.5, 612.5 * 3.28084 - 14, -1, "Height above ground level (1995 feet)"},
                    {0, -14, -1, "Height above ground level (-14 feet)"},
                    {100, 314.084, -1, "Height above ground level (314 feet)"}}) {
-        set(0x266, c.metres);
+        set(token::radio_height, c.metres);
         frame();
         EXPECT_NEAR(value(4, 1), c.tape, 1e-9) << c.metres;
         EXPECT_EQ(shown(9), c.rad_alt) << c.metres;
@@ -83,10 +78,10 @@ TEST_F(Adi, TapeShowsFeetAboveTheGearWhileTheFlagsUseTheRawHeight)
 
 TEST_F(Adi, GlideslopeAndLocalizerShowOnlyForAUsableNav1Localizer)
 {
-    set(0x354, 1);
-    set(0x2B, 1);
-    set(0x2F3, 50);
-    set_int(0x2E, 0x80);
+    set(token::glideslope_valid, 1);
+    set(token::localizer_signal, 1);
+    set(token::nav_signal_strength, 50);
+    set_int(token::vor1_station_flags, localizer_station);
     frame();
     // NAV1 off: GS flag in view, pointer hidden, scale covered.
     EXPECT_EQ(shown(11), 0);
@@ -98,49 +93,50 @@ TEST_F(Adi, GlideslopeAndLocalizerShowOnlyForAUsableNav1Localizer)
     EXPECT_EQ(shown(11), -1);
     EXPECT_FALSE(hidden(7));
     EXPECT_EQ(shown(10), -1);
+    EXPECT_EQ(shown(12), -1);
 
-    set(0x354, 0.5);   // enough for the pointer, not for the flag
+    set(token::glideslope_valid, 0.5);   // enough for the pointer, not for the flag
     frame();
     EXPECT_FALSE(hidden(7));
     EXPECT_EQ(shown(11), 0);
-    set(0x354, 0.4);
+    set(token::glideslope_valid, 0.4);
     frame();
     EXPECT_TRUE(hidden(7));
-    set(0x354, 1);
+    set(token::glideslope_valid, 1);
 
-    set_int(0x2E, 0x7F);   // a VOR: the scale stays covered even with a signal
+    set_int(token::vor1_station_flags, localizer_station - 1);   // a VOR: the scale stays covered even with a signal
     frame();
     EXPECT_EQ(shown(10), 0);
     EXPECT_EQ(shown(11), -1);
-    set_int(0x2E, 0x80);
-    set(0x2B, 0);
+    set_int(token::vor1_station_flags, localizer_station);
+    set(token::localizer_signal, 0);
     frame();
     EXPECT_EQ(shown(10), 0);
-    set(0x2B, 1);
+    set(token::localizer_signal, 1);
 
     // A weak signal in NAV mode: flag and cover, until the host leaves NAV mode.
-    Gauge& hsi = add("Collins_HSI70");
-    set(0x2F3, 15);
+    host::Gauge& hsi = gauge("Collins_HSI70");
+    set(token::nav_signal_strength, 15);
     frame();
     EXPECT_EQ(shown(11), 0);
     EXPECT_EQ(shown(10), 0);
     EXPECT_EQ(hsi.elements().at(7).frame, -1);   // the HSI accepts down to 10
-    set(0x350, 1);
+    set(token::nav_gps, 1);
     frame();
     EXPECT_EQ(shown(11), -1);
     EXPECT_EQ(shown(10), -1);
-    set_int(0x11D, 1);   // counts only in NAV mode too
+    set_int(token::nav_signal_flagged, 1);   // counts only in NAV mode too
     frame();
     EXPECT_EQ(shown(11), -1);
-    set(0x350, 0);
+    set(token::nav_gps, 0);
     frame();
     EXPECT_EQ(shown(11), 0);
-    set_int(0x11D, 0);
-    set(0x2F3, 20);
+    set_int(token::nav_signal_flagged, 0);
+    set(token::nav_signal_strength, 20);
     frame();
     EXPECT_EQ(shown(11), -1);
 
-    set_int(0x117, 1);   // a failed receiver: every warning
+    set_int(token::nav_receiver_failed, 1);   // a failed receiver: every warning
     frame();
     EXPECT_EQ(shown(11), 0);
     EXPECT_EQ(shown(10), 0);
@@ -151,7 +147,7 @@ TEST_F(Adi, GyroFlagShowsOnAnyOfItsWarnings)
 {
     frame();
     EXPECT_EQ(shown(12), -1);
-    for (Token t : {Token{0x114}, Token{0x120}}) {
+    for (Token t : {token::gyro_flag_condition_1, token::gyro_flag_condition_2}) {
         set(t, 0.5);
         frame();
         EXPECT_EQ(shown(12), 0) << t;
@@ -163,12 +159,14 @@ TEST_F(Adi, GyroFlagShowsOnAnyOfItsWarnings)
 
 TEST_F(Adi, DhLampLightsOnlyDescendingBelowTheDecisionHeight)
 {
-    set(0x266, 65.2);   // 213.9 feet
-    set(0x41, -2);
+    set(token::radio_height, 65.2);   // 213.9 feet
+    set(token::vertical_speed, -2);
     frame();
     EXPECT_EQ(shown(15), 0);
     struct Case { Token token; double value; };
-    for (Case c : {Case{0x266, 65.3}, {0x41, 0}, {0x41, 3}, {0x188, 0.9}, {0x1AF, 1}, {0x3C, 1}, {0x3C, -0.1}}) {
+    for (Case c : {Case{token::radio_height, 65.3}, {token::vertical_speed, 0}, {token::vertical_speed, 3},
+                   {token::engine1_dh_condition, 0.9}, {token::engine2_dh_condition, 1},
+                   {token::shut_down_condition, 1}, {token::shut_down_condition, -0.1}}) {
         double before = host.sim().number(c.token);
         set(c.token, c.value);
         frame();
@@ -181,9 +179,9 @@ TEST_F(Adi, DhLampLightsOnlyDescendingBelowTheDecisionHeight)
 
 TEST_F(Adi, SlipBallRunsInACurvedTubeAndPointersTakeTheirSources)
 {
-    set(0x45, -12);
-    set(0x28, 127);
-    set(0x352, -0.5);
+    set(token::slip_ball, -12);
+    set(token::localizer_deviation, 127);
+    set(token::glideslope_deviation, -0.5);
     frame();
     EXPECT_EQ(value(8, 0), -12.0);
     EXPECT_EQ(value(8, 1), 144.0);
@@ -191,4 +189,4 @@ TEST_F(Adi, SlipBallRunsInACurvedTubeAndPointersTakeTheirSources)
     EXPECT_EQ(value(7, 1), -0.5);   // hidden while unpowered, but still placed
 }
 
-}  // namespace
+}  // namespace norvak_adi_cases

@@ -1,67 +1,65 @@
-#include <gtest/gtest.h>
+// Tolvane on both builds: the stall lamp driven through the host's calling convention, the records
+// as declared, and the version-610 routines handing the background to the host's element-list
+// services.
+#pragma once
 
+#include <string>
 #include <vector>
 
-#include "host/core/panel_host.h"
-#include "host/world/world.h"
-#include "module_paths.h"
+#include "tests/common/panel_fixture.h"
 
-using namespace host;
+namespace tolvane_cases {
 
-namespace {
+using namespace panel_fixture;
 
-constexpr uint32_t stall_warning = 0x43;
+constexpr uint32_t lamp_hidden = image_flags::hidden | image_flags::lamp;
 
-struct TolvaneOnPanel : ::testing::Test {
-    SimulatedPanel host;
-    Module&   module = host.load_module(module_path("Tolvane"));
-    Gauge&    gauge  = host.add_gauge(module, "Tolvane");
-    ElementHeader* lamp() const { return gauge.elements().at(1).element; }
+struct TolvaneOnPanel : TolvanePanel {
+    host::Gauge& tolvane = gauge("Tolvane");
 
-    uint32_t flags_after(double stall)
+    ElementHeader* lamp() { return tolvane.elements().at(1).element; }
+    uint32_t       flags_after(double stall)
     {
-        host.sim().set(stall_warning, stall);
-        host.frame(1.0 / 18);
+        host.sim().set(token::stall_warning, stall);
+        frame(1.0 / 18);
         return lamp()->image_flags;
     }
-    void SetUp() override { gauge.connect(); }
 };
 
 TEST_F(TolvaneOnPanel, LampFollowsStallWarningExactlyAtZero)
 {
-    EXPECT_EQ(flags_after(0.0), 0x40000007u);
-    EXPECT_EQ(flags_after(1.0), 0x7u);
-    EXPECT_EQ(flags_after(-0.0), 0x40000007u);   // negative zero compares equal to zero
-    EXPECT_EQ(flags_after(-3.0), 0x7u);
-    EXPECT_EQ(flags_after(0.25), 0x7u);
-    EXPECT_EQ(flags_after(1e-300), 0x7u);
-    EXPECT_TRUE(gauge.elements()[1].element);
+    EXPECT_EQ(flags_after(0.0), lamp_hidden);
+    EXPECT_EQ(flags_after(1.0), image_flags::lamp);
+    EXPECT_EQ(flags_after(-0.0), lamp_hidden);   // negative zero compares equal to zero
+    EXPECT_EQ(flags_after(-3.0), image_flags::lamp);
+    EXPECT_EQ(flags_after(0.25), image_flags::lamp);
+    EXPECT_EQ(flags_after(1e-300), image_flags::lamp);
+    EXPECT_TRUE(tolvane.elements()[1].element);
 }
 
 TEST_F(TolvaneOnPanel, RepeatedValuesKeepFlagsAndOnlyTheHiddenBitMoves)
 {
-    EXPECT_EQ(flags_after(1.0), 0x7u);
-    EXPECT_EQ(flags_after(1.0), 0x7u);
-    EXPECT_EQ(flags_after(0.0), 0x40000007u);
-    EXPECT_EQ(flags_after(0.0), 0x40000007u);
-    EXPECT_EQ(flags_after(2.0), 0x7u);
+    for (double stall : {1.0, 1.0, 0.0, 0.0, 2.0, -0.5, 0.0, 3.0}) {
+        EXPECT_EQ(flags_after(stall), stall == 0.0 ? lamp_hidden : image_flags::lamp) << stall;
+        EXPECT_EQ(tolvane.elements()[1].hidden, stall == 0.0) << stall;
+    }
     // The background never changes.
-    EXPECT_EQ(gauge.elements()[0].element->image_flags, 0x3u);
+    EXPECT_EQ(tolvane.elements()[0].element->image_flags, image_flags::plain);
 }
 
 TEST_F(TolvaneOnPanel, HostSeesTheLampHiddenAndItsSingleFrame)
 {
     flags_after(0.0);
-    EXPECT_TRUE(gauge.elements()[1].hidden);
+    EXPECT_TRUE(tolvane.elements()[1].hidden);
     flags_after(1.0);
-    EXPECT_FALSE(gauge.elements()[1].hidden);
-    EXPECT_EQ(gauge.elements()[1].frame, 0);
-    EXPECT_EQ(gauge.width(), 120);
+    EXPECT_FALSE(tolvane.elements()[1].hidden);
+    EXPECT_EQ(tolvane.elements()[1].frame, 0);
+    EXPECT_EQ(tolvane.width(), 120);
 }
 
 TEST(TolvaneRecords, LinkageTableAndElementsAreAsDeclared)
 {
-    auto m = Module::load(module_path("Tolvane"));
+    auto m = host::Module::load(module_path("Tolvane"));
     const LinkageView* l = m->linkage();
     EXPECT_EQ(l->module_id, 0x13u);
     EXPECT_EQ(l->module_version, 0u);
@@ -86,7 +84,7 @@ TEST(TolvaneRecords, LinkageTableAndElementsAreAsDeclared)
     ElementHeader* bg = h->elements[0];
     EXPECT_EQ(bg->kind, ElementKind::static_image);
     EXPECT_EQ(bg->bitmap_id, 4096u);
-    EXPECT_EQ(bg->image_flags, 0x3u);
+    EXPECT_EQ(bg->image_flags, image_flags::plain);
     EXPECT_EQ(bg->failures, nullptr);
     ASSERT_NE(bg->next, nullptr);
     ASSERT_EQ(bg->next[1], nullptr);
@@ -117,30 +115,25 @@ struct Recorded {
     ElementHeader* element;
     HostWord       arg;
 };
-std::vector<Recorded> recorded;
+inline std::vector<Recorded> recorded;
 
-uint32_t GAUGE_CALL fake_query(ElementHeader* e) { recorded.push_back({"query", e, 0}); return 0x51; }
-uint32_t GAUGE_CALL fake_install(ElementHeader* e, HostWord a) { recorded.push_back({"install", e, a}); return 0x52; }
-uint32_t GAUGE_CALL fake_initialize(ElementHeader* e) { recorded.push_back({"initialize", e, 0}); return 0x53; }
-uint32_t GAUGE_CALL fake_generate(ElementHeader* e, HostWord a) { recorded.push_back({"generate", e, a}); return 0x55; }
-uint32_t GAUGE_CALL fake_plot(ElementHeader* e) { recorded.push_back({"plot", e, 0}); return 0x56; }
-uint32_t GAUGE_CALL fake_kill(ElementHeader* e) { recorded.push_back({"kill", e, 0}); return 0x57; }
-uint32_t GAUGE_CALL fake_forbidden(ElementHeader* e) { recorded.push_back({"update-or-erase", e, 0}); return 0; }
-void GAUGE_CALL     fake_lookup(ModuleVar* v) { recorded.push_back({"lookup", nullptr, v->token}); v->value.f64 = 1.0; }
+inline uint32_t GAUGE_CALL fake_query(ElementHeader* e) { recorded.push_back({"query", e, 0}); return 0x51; }
+inline uint32_t GAUGE_CALL fake_install(ElementHeader* e, HostWord a) { recorded.push_back({"install", e, a}); return 0x52; }
+inline uint32_t GAUGE_CALL fake_initialize(ElementHeader* e) { recorded.push_back({"initialize", e, 0}); return 0x53; }
+inline uint32_t GAUGE_CALL fake_generate(ElementHeader* e, HostWord a) { recorded.push_back({"generate", e, a}); return 0x55; }
+inline uint32_t GAUGE_CALL fake_plot(ElementHeader* e) { recorded.push_back({"plot", e, 0}); return 0x56; }
+inline uint32_t GAUGE_CALL fake_kill(ElementHeader* e) { recorded.push_back({"kill", e, 0}); return 0x57; }
+inline uint32_t GAUGE_CALL fake_forbidden(ElementHeader* e) { recorded.push_back({"update-or-erase", e, 0}); return 0; }
+inline void GAUGE_CALL     fake_lookup(ModuleVar* v) { recorded.push_back({"lookup", nullptr, v->token}); v->value.f64 = 1.0; }
 
 TEST(TolvaneRoutines, ForwardTheBackgroundAndReturnTheHostsResult)
 {
-    auto m = Module::load(module_path("Tolvane"));
-    PanelServices fake{};
-    fake.element_list_query      = fake_query;
-    fake.element_list_install    = fake_install;
-    fake.element_list_initialize = fake_initialize;
-    fake.element_list_generate   = fake_generate;
-    fake.element_list_plot       = fake_plot;
-    fake.element_list_kill       = fake_kill;
-    fake.element_list_update     = fake_forbidden;
-    fake.element_list_erase      = fake_forbidden;
-    fake.lookup_var              = fake_lookup;
+    auto m = host::Module::load(module_path("Tolvane"));
+    PanelServices fake{.element_list_query = fake_query, .element_list_install = fake_install,
+                       .element_list_initialize = fake_initialize, .element_list_update = fake_forbidden,
+                       .element_list_generate = fake_generate, .element_list_plot = fake_plot,
+                       .element_list_erase = fake_forbidden, .element_list_kill = fake_kill,
+                       .lookup_var = fake_lookup};
     m->bind(&fake);
     recorded.clear();
 
@@ -163,9 +156,9 @@ TEST(TolvaneRoutines, ForwardTheBackgroundAndReturnTheHostsResult)
     }
     EXPECT_EQ(order, (std::vector<std::string>{"query", "install", "initialize", "lookup", "generate", "plot", "kill"}));
     EXPECT_EQ(recorded[1].arg, HostWord{0xBEEF});
-    EXPECT_EQ(recorded[3].arg, HostWord{0x43});
+    EXPECT_EQ(recorded[3].arg, HostWord{token::stall_warning});
     EXPECT_EQ(recorded[4].arg, HostWord{0x1234});
     m->bind(nullptr);
 }
 
-}  // namespace
+}  // namespace tolvane_cases

@@ -1,0 +1,6 @@
+// The water bomber's gauges on the native module: the cases both builds share.
+#include "tests/common/norvak_adi_cases.h"
+#include "tests/common/norvak_airframe_cases.h"
+#include "tests/common/norvak_nav_cases.h"
+#include "tests/common/norvak_radios_cases.h"
+#include "tests/common/water_system_cases.h"
