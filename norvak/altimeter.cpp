@@ -22,7 +22,7 @@ static NonlinearityEntry ten_thousands_table[] = {{.x = 141, .y = 89, .value = 0
 
 static Needle setting_needle = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1210, .x = 33, .y = 246, .offset_x = 28, .offset_y = 28,
-               .gauge = &altimeter_header, .image_flags = 0x83},
+               .gauge = &altimeter_header, .image_flags = image_flags::knob},
     .source = module_var(0x4B),
     .table  = setting_table, .table_count = count_of(setting_table),
 };
@@ -30,7 +30,7 @@ static ElementHeader* glass_next[] = {&setting_needle.head, nullptr};
 
 static StaticImage glass = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1270, .gauge = &altimeter_header, .next = glass_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* hundreds_next[] = {&glass.head, nullptr};
 
@@ -38,7 +38,7 @@ static FailureRecord hundreds_failures[] = {{.key = 3, .action = 1}, {.key = 7, 
 
 static Needle hundreds = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1240, .x = 141, .y = 139, .offset_x = 35, .offset_y = 13,
-               .gauge = &altimeter_header, .next = hundreds_next, .failures = hundreds_failures, .image_flags = 0x4083},
+               .gauge = &altimeter_header, .next = hundreds_next, .failures = hundreds_failures, .image_flags = image_flags::needle},
     .source = module_var(0x4A),
     .table  = hundreds_table, .table_count = count_of(hundreds_table),
 };
@@ -48,7 +48,7 @@ static FailureRecord thousands_failures[] = {{.key = 3, .action = 1}, {.key = 7,
 
 static Needle thousands = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1250, .x = 141, .y = 139, .offset_x = 33, .offset_y = 14,
-               .gauge = &altimeter_header, .next = thousands_next, .failures = thousands_failures, .image_flags = 0x4083},
+               .gauge = &altimeter_header, .next = thousands_next, .failures = thousands_failures, .image_flags = image_flags::needle},
     .source = module_var(0x4A),
     .table  = thousands_table, .table_count = count_of(thousands_table),
 };
@@ -59,7 +59,7 @@ static FailureRecord ten_thousands_failures[] = {{.key = 3, .action = 1}, {.key 
 static Needle ten_thousands = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1260, .x = 141, .y = 139, .offset_x = 50, .offset_y = 48,
                .gauge = &altimeter_header, .next = ten_thousands_next, .failures = ten_thousands_failures,
-               .image_flags = 0x4083},
+               .image_flags = image_flags::needle},
     .source = module_var(0x4A),
     .table  = ten_thousands_table, .table_count = count_of(ten_thousands_table),
 };
@@ -67,7 +67,7 @@ static ElementHeader* drum_next[] = {&ten_thousands.head, nullptr};
 
 static Sprite drum = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1230, .x = 204, .y = 118, .offset_x = 138,
-                        .offset_y = 139, .gauge = &altimeter_header, .next = drum_next, .image_flags = 0x4083},
+                        .offset_y = 139, .gauge = &altimeter_header, .next = drum_next, .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 1.0,
     .y_source        = module_var(0), .y_scale = 1.0,
     .angle_source    = module_var(0x4B), .angle_scale = 2.95,
@@ -78,7 +78,7 @@ static ElementHeader* face_next[] = {&drum.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1220, .gauge = &altimeter_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -125,7 +125,7 @@ static FailureRecord nav1_failures[]     = {{.key = 21, .action = 3}, {.key = 14
 
 static Icon dh_lamp_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1070, .x = 256, .y = 25, .gauge = &collins_adi84a_header,
-                    .failures = radio_failures, .image_flags = 0x7},
+                    .failures = radio_failures, .image_flags = image_flags::lamp},
     .source      = module_var(0x266),
     .scale       = 1.0,
     .frame_count = 1,
@@ -135,19 +135,19 @@ static ElementHeader* bezel_next[] = {&dh_lamp_icon.head, nullptr};
 
 static StaticImage bezel = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1060, .gauge = &collins_adi84a_header, .next = bezel_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* symbol_next[] = {&bezel.head, nullptr};
 
 static StaticImage bank_scale_and_symbol = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1040, .x = 43, .y = 0, .gauge = &collins_adi84a_header,
-             .next = symbol_next, .image_flags = 0x4003},
+             .next = symbol_next, .image_flags = image_flags::face},
 };
 static ElementHeader* gyro_flag_next[] = {&bank_scale_and_symbol.head, nullptr};
 
 static Icon gyro_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1050, .x = 49, .y = 168, .gauge = &collins_adi84a_header,
-                    .next = gyro_flag_next, .image_flags = 0x4083},
+                    .next = gyro_flag_next, .image_flags = image_flags::needle},
     .source      = module_var(0),
     .scale       = 1.0,
     .frame_count = 1,
@@ -157,7 +157,7 @@ static ElementHeader* gs_flag_next[] = {&gyro_flag_icon.head, nullptr};
 
 static Icon gs_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1090, .x = 21, .y = 83, .gauge = &collins_adi84a_header,
-                    .next = gs_flag_next, .image_flags = 0x4003},
+                    .next = gs_flag_next, .image_flags = image_flags::face},
     .source      = module_var(0x354),
     .scale       = 1.0,
     .frame_count = 1,
@@ -167,7 +167,7 @@ static ElementHeader* cover_next[] = {&gs_flag_icon.head, nullptr};
 
 static Icon localizer_cover_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1120, .x = 87, .y = 191, .gauge = &collins_adi84a_header,
-                    .next = cover_next, .image_flags = 0x4003},
+                    .next = cover_next, .image_flags = image_flags::face},
     .source      = module_var(0x2B),
     .scale       = 1.0,
     .frame_count = 1,
@@ -177,7 +177,7 @@ static ElementHeader* rad_alt_flag_next[] = {&localizer_cover_icon.head, nullptr
 
 static Icon rad_alt_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1130, .x = 245, .y = 83, .gauge = &collins_adi84a_header,
-                    .next = rad_alt_flag_next, .image_flags = 0x4003},
+                    .next = rad_alt_flag_next, .image_flags = image_flags::face},
     .source      = module_var(0x266),
     .scale       = 0.0,
     .frame_count = 1,
@@ -188,7 +188,7 @@ static ElementHeader* slip_ball_next[] = {&rad_alt_flag_icon.head, nullptr};
 // The ball rises by the square of its sideways motion: a tube curved upward at both ends.
 static Slider slip_ball = {
     .head       = {.kind = ElementKind::slider, .bitmap_id = 1080, .x = 139, .y = 255, .gauge = &collins_adi84a_header,
-                   .next = slip_ball_next, .image_flags = 0x4083},
+                   .next = slip_ball_next, .image_flags = image_flags::needle},
     .x_source   = module_var(0x45), .x_scale = 0.4609375,
     .y_source   = module_var(0x45), .y_scale = -0.0003662109375,
     .y_callback = square,
@@ -197,7 +197,7 @@ static ElementHeader* glideslope_next[] = {&slip_ball.head, nullptr};
 
 static Slider glideslope = {
     .head       = {.kind = ElementKind::slider, .bitmap_id = 1100, .x = 24, .y = 134, .gauge = &collins_adi84a_header,
-                   .next = glideslope_next, .failures = nav1_failures, .image_flags = 0x4083},
+                   .next = glideslope_next, .failures = nav1_failures, .image_flags = image_flags::needle},
     .x_source   = module_var(0x354), .x_scale = 1.0,
     .y_source   = module_var(0x352), .y_scale = 42.0,
     .y_callback = glideslope_pointer,
@@ -207,7 +207,7 @@ static ElementHeader* localizer_next[] = {&glideslope.head, nullptr};
 // Full deflection (127) moves the pointer 47 pixels.
 static Slider localizer = {
     .head     = {.kind = ElementKind::slider, .bitmap_id = 1110, .x = 135, .y = 192, .gauge = &collins_adi84a_header,
-                 .next = localizer_next, .failures = nav1_failures, .image_flags = 0x4083},
+                 .next = localizer_next, .failures = nav1_failures, .image_flags = image_flags::needle},
     .x_source = module_var(0x28), .x_scale = 0.3700787401574803,
     .y_source = module_var(0), .y_scale = 0.0,
 };
@@ -215,7 +215,7 @@ static ElementHeader* tape_index_next[] = {&localizer.head, nullptr};
 
 static Icon tape_index = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1150, .x = 250, .y = 96, .gauge = &collins_adi84a_header,
-                    .next = tape_index_next, .image_flags = 0x4003},
+                    .next = tape_index_next, .image_flags = image_flags::face},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 1,
@@ -225,7 +225,7 @@ static ElementHeader* tape_next[] = {&tape_index.head, nullptr};
 static MovingImage radio_altitude_tape = {
     .head       = {.kind = ElementKind::moving_image, .bitmap_id = 1140, .x = 248, .y = 84,
                    .gauge = &collins_adi84a_header, .next = tape_next, .failures = radio_failures,
-                   .image_flags = 0x4083},
+                   .image_flags = image_flags::needle},
     .x_source   = module_var(0), .x_min = 0.0, .x_max = 0.0,
     .y_source   = module_var(0x266), .y_min = 0.0, .y_max = 2000.0,
     .y_callback = tape,
@@ -236,7 +236,7 @@ static ElementHeader* bars_next[] = {&radio_altitude_tape.head, nullptr};
 static Sprite command_bars = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1030, .x = 49, .y = 38, .offset_x = 148,
                         .offset_y = 158, .gauge = &collins_adi84a_header, .next = bars_next,
-                        .failures = attitude_failures, .image_flags = 0x4083},
+                        .failures = attitude_failures, .image_flags = image_flags::needle},
     .x_source        = module_var(flight_director_token), .x_scale = 0.0,
     .y_source        = module_var(0x319), .y_scale = 1.0,
     .angle_source    = module_var(0x31A), .angle_scale = -1.0,
@@ -249,7 +249,7 @@ static ElementHeader* bank_pointer_next[] = {&command_bars.head, nullptr};
 static Sprite bank_pointer = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1010, .x = 49, .y = 38, .offset_x = 148,
                         .offset_y = 158, .gauge = &collins_adi84a_header, .next = bank_pointer_next,
-                        .failures = attitude_failures, .image_flags = 0x4083},
+                        .failures = attitude_failures, .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 0.0,
     .y_source        = module_var(0), .y_scale = 1.0,
     .angle_source    = module_var(bank_token), .angle_scale = -1.0,
@@ -260,7 +260,7 @@ static ElementHeader* sphere_next[] = {&bank_pointer.head, nullptr};
 static Sprite sphere = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1020, .x = 49, .y = 38, .offset_x = 148,
                         .offset_y = 128, .gauge = &collins_adi84a_header, .next = sphere_next,
-                        .failures = attitude_failures, .image_flags = 0x4083},
+                        .failures = attitude_failures, .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 0.0,
     .y_source        = module_var(pitch_token), .y_scale = 2.0,
     .angle_source    = module_var(bank_token), .angle_scale = -1.0,
@@ -271,7 +271,7 @@ static ElementHeader* face_next[] = {&sphere.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1000, .gauge = &collins_adi84a_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -167,7 +167,7 @@ static FailureRecord window_failures[] = {{.key = 21, .action = 3}, {.key = 0}};
 
 static Icon test_lamp = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1320, .x = 173, .y = 32, .gauge = &collins_dme42a_header,
-                    .image_flags = 0x7},
+                    .image_flags = image_flags::lamp},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 1,
@@ -177,7 +177,7 @@ static ElementHeader* mode_knob_next[] = {&test_lamp.head, nullptr};
 
 static Icon mode_knob = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1330, .x = 147, .y = 154, .gauge = &collins_dme42a_header,
-                    .next = mode_knob_next, .image_flags = 0x3},
+                    .next = mode_knob_next, .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 3,
@@ -187,7 +187,7 @@ static ElementHeader* source_knob_next[] = {&mode_knob.head, nullptr};
 
 static Icon source_knob = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1340, .x = 35, .y = 154, .gauge = &collins_dme42a_header,
-                    .next = source_knob_next, .image_flags = 0x3},
+                    .next = source_knob_next, .image_flags = image_flags::plain},
     .source      = module_var(0x163),
     .scale       = 1.0,
     .frame_count = 2,
@@ -198,7 +198,7 @@ static ElementHeader* distance_next[] = {&source_knob.head, nullptr};
 static String distance = {
     .head              = {.kind = ElementKind::string, .bitmap_id = no_bitmap, .x = 66, .y = 46,
                           .gauge = &collins_dme42a_header, .next = distance_next, .failures = window_failures,
-                          .image_flags = 0x7},
+                          .image_flags = image_flags::lamp},
     .sources           = {module_var(0x174), module_var(0x163), module_var(0)},
     .box_width         = 84, .box_height = 29,
     .text_colour       = 0x2805FE, .background_colour = 0x000000, .highlight_colour = 0xFFFFFF,
@@ -210,7 +210,7 @@ static ElementHeader* speed_next[] = {&distance.head, nullptr};
 static String speed = {
     .head              = {.kind = ElementKind::string, .bitmap_id = no_bitmap, .x = 62, .y = 108,
                           .gauge = &collins_dme42a_header, .next = speed_next, .failures = window_failures,
-                          .image_flags = 0x7},
+                          .image_flags = image_flags::lamp},
     .sources           = {module_var(0x175), module_var(0x174), module_var(0)},
     .box_width         = 90, .box_height = 29,
     .text_colour       = 0x2805FE, .background_colour = 0x000000, .highlight_colour = 0xFFFFFF,
@@ -222,7 +222,7 @@ static ElementHeader* time_next[] = {&speed.head, nullptr};
 static String time_to_station = {
     .head              = {.kind = ElementKind::string, .bitmap_id = no_bitmap, .x = 62, .y = 108,
                           .gauge = &collins_dme42a_header, .next = time_next, .failures = window_failures,
-                          .image_flags = 0x7},
+                          .image_flags = image_flags::lamp},
     .sources           = {module_var(0x176), module_var(0x174), module_var(0)},
     .box_width         = 90, .box_height = 29,
     .text_colour       = 0x2805FE, .background_colour = 0x000000, .highlight_colour = 0xFFFFFF,
@@ -233,7 +233,7 @@ static ElementHeader* face_next[] = {&time_to_station.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1310, .gauge = &collins_dme42a_header, .next = face_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -145,27 +145,27 @@ static FailureRecord glideslope_failures[] = {{.key = 21, .action = 3}, {.key = 
 
 static Needle hdg_knob = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1440, .x = 38, .y = 254, .offset_x = 20, .offset_y = 20,
-               .gauge = &collins_hsi70_header, .image_flags = 0x83, .aircraft_special = 2},
+               .gauge = &collins_hsi70_header, .image_flags = image_flags::knob, .aircraft_special = 2},
     .source = module_var(heading_bug_token),
 };
 static ElementHeader* crs_knob_next[] = {&hdg_knob.head, nullptr};
 
 static Needle crs_knob = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1450, .x = 261, .y = 253, .offset_x = 20, .offset_y = 20,
-               .gauge = &collins_hsi70_header, .next = crs_knob_next, .image_flags = 0x83},
+               .gauge = &collins_hsi70_header, .next = crs_knob_next, .image_flags = image_flags::knob},
     .source = module_var(course_knob_token),
 };
 static ElementHeader* bezel_next[] = {&crs_knob.head, nullptr};
 
 static StaticImage bezel = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1460, .gauge = &collins_hsi70_header, .next = bezel_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* heading_flag_next[] = {&bezel.head, nullptr};
 
 static Icon heading_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1430, .x = 259, .y = 89, .gauge = &collins_hsi70_header,
-                    .next = heading_flag_next, .image_flags = 0x4003},
+                    .next = heading_flag_next, .image_flags = image_flags::face},
     .source      = module_var(0x11A),
     .scale       = 1.0,
     .frame_count = 1,
@@ -175,7 +175,7 @@ static ElementHeader* gs_flag_next[] = {&heading_flag_icon.head, nullptr};
 
 static Icon gs_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1420, .x = 22, .y = 89, .gauge = &collins_hsi70_header,
-                    .next = gs_flag_next, .image_flags = 0x4003},
+                    .next = gs_flag_next, .image_flags = image_flags::face},
     .source      = module_var(0x354),
     .scale       = 1.0,
     .frame_count = 1,
@@ -185,7 +185,7 @@ static ElementHeader* glideslope_next[] = {&gs_flag_icon.head, nullptr};
 
 static Slider glideslope = {
     .head       = {.kind = ElementKind::slider, .bitmap_id = 1410, .x = 22, .y = 139, .gauge = &collins_hsi70_header,
-                   .next = glideslope_next, .failures = glideslope_failures, .image_flags = 0x4083},
+                   .next = glideslope_next, .failures = glideslope_failures, .image_flags = image_flags::needle},
     .x_source   = module_var(0x354), .x_scale = 1.0,
     .y_source   = module_var(0x352), .y_scale = 49.0,
     .y_callback = glideslope_pointer,
@@ -195,7 +195,7 @@ static ElementHeader* deviation_next[] = {&glideslope.head, nullptr};
 static Sprite deviation_bar = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1400, .x = 77, .y = 18, .offset_x = 149,
                         .offset_y = 146, .gauge = &collins_hsi70_header, .next = deviation_next,
-                        .failures = nav_failures, .image_flags = 0x4083},
+                        .failures = nav_failures, .image_flags = image_flags::needle},
     .x_source        = module_var(0x351), .x_scale = -51.0,
     .y_source        = module_var(0), .y_scale = 1.0,
     .angle_source    = module_var(course_token), .angle_scale = -1.0,
@@ -207,7 +207,7 @@ static ElementHeader* arrow_next[] = {&deviation_bar.head, nullptr};
 
 static Needle to_from = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 1370, .x = 149, .y = 146, .offset_x = 19, .offset_y = 32,
-                 .gauge = &collins_hsi70_header, .next = arrow_next, .failures = nav_failures, .image_flags = 0x4083},
+                 .gauge = &collins_hsi70_header, .next = arrow_next, .failures = nav_failures, .image_flags = image_flags::needle},
     .source   = module_var(0x355),
     .callback = to_from_arrow,
 };
@@ -215,7 +215,7 @@ static ElementHeader* course_next[] = {&to_from.head, nullptr};
 
 static Needle course_pointer = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 1390, .x = 149, .y = 146, .offset_x = 60, .offset_y = 83,
-                 .gauge = &collins_hsi70_header, .next = course_next, .failures = nav_failures, .image_flags = 0x4083},
+                 .gauge = &collins_hsi70_header, .next = course_next, .failures = nav_failures, .image_flags = image_flags::needle},
     .source   = module_var(course_token),
     .callback = course_minus_heading,
 };
@@ -223,7 +223,7 @@ static ElementHeader* bug_next[] = {&course_pointer.head, nullptr};
 
 static Needle heading_bug = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 1380, .x = 149, .y = 146, .offset_x = 8, .offset_y = 107,
-                 .gauge = &collins_hsi70_header, .next = bug_next, .failures = card_failures, .image_flags = 0x4083},
+                 .gauge = &collins_hsi70_header, .next = bug_next, .failures = card_failures, .image_flags = image_flags::needle},
     .source   = module_var(heading_bug_token),
     .callback = bug_minus_heading,
 };
@@ -232,7 +232,7 @@ static ElementHeader* card_next[] = {&heading_bug.head, nullptr};
 static Sprite card = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1360, .x = 39, .y = 42, .offset_x = 149,
                         .offset_y = 146, .gauge = &collins_hsi70_header, .next = card_next, .failures = card_failures,
-                        .image_flags = 0x4083},
+                        .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 1.0,
     .y_source        = module_var(0), .y_scale = 1.0,
     .angle_source    = module_var(heading_token), .angle_scale = 1.0,
@@ -242,7 +242,7 @@ static ElementHeader* face_next[] = {&card.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1350, .gauge = &collins_hsi70_header, .next = face_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

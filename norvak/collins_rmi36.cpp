@@ -79,7 +79,7 @@ static FailureRecord left_needle_failures[]  = {{.key = 20, .action = 1}, {.key 
 
 static Icon right_selector = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 440, .x = 206, .y = 206, .gauge = &collins_rmi36_header,
-                    .image_flags = 0x3},
+                    .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 1.0,
     .frame_count = 2,
@@ -89,7 +89,7 @@ static ElementHeader* left_selector_next[] = {&right_selector.head, nullptr};
 
 static Icon left_selector = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 450, .x = 35, .y = 206, .gauge = &collins_rmi36_header,
-                    .next = left_selector_next, .image_flags = 0x3},
+                    .next = left_selector_next, .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 1.0,
     .frame_count = 2,
@@ -99,14 +99,14 @@ static ElementHeader* bezel_next[] = {&left_selector.head, nullptr};
 
 static StaticImage bezel = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 480, .gauge = &collins_rmi36_header, .next = bezel_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* left_needle_next[] = {&bezel.head, nullptr};
 
 static Needle left_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 470, .x = 150, .y = 150, .offset_x = 87, .offset_y = 9,
                  .gauge = &collins_rmi36_header, .next = left_needle_next, .failures = left_needle_failures,
-                 .image_flags = 0x4083},
+                 .image_flags = image_flags::needle},
     .source   = module_var(0x226),
     .table    = bearing_table, .table_count = count_of(bearing_table),
     .callback = left_needle_update,
@@ -116,7 +116,7 @@ static ElementHeader* right_needle_next[] = {&left_needle.head, nullptr};
 static Needle right_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 460, .x = 150, .y = 150, .offset_x = 85, .offset_y = 14,
                  .gauge = &collins_rmi36_header, .next = right_needle_next, .failures = right_needle_failures,
-                 .image_flags = 0x4083},
+                 .image_flags = image_flags::needle},
     .source   = module_var(0x3B),
     .table    = bearing_table, .table_count = count_of(bearing_table),
     .callback = right_needle_update,
@@ -126,7 +126,7 @@ static ElementHeader* card_next[] = {&right_needle.head, nullptr};
 static Sprite card = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 430, .x = 35, .y = 35, .offset_x = 150,
                         .offset_y = 150, .gauge = &collins_rmi36_header, .next = card_next, .failures = card_failures,
-                        .image_flags = 0x4083},
+                        .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 0.0,
     .y_source        = module_var(0), .y_scale = 0.0,
     .angle_source    = module_var(0x54), .angle_scale = 1.0,
@@ -136,7 +136,7 @@ static ElementHeader* face_next[] = {&card.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 420, .gauge = &collins_rmi36_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

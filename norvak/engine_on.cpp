@@ -22,7 +22,7 @@ static void GAUGE_CALL engine_on_callback(GaugeHeader*, int32_t service_id, Host
 }
 
 static StaticImage plate = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 40, .gauge = &engine_on_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 40, .gauge = &engine_on_header, .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 

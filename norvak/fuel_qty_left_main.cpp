@@ -29,7 +29,7 @@ static NonlinearityEntry table[] = {
 
 static StaticImage glass = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 2400, .gauge = &fuel_qty_left_main_header,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 
@@ -38,7 +38,7 @@ static FailureRecord needle_failures[] = {{.key = 2, .action = 0}, {.key = 20, .
 static Needle needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2390, .x = 100, .y = 100, .offset_x = 30, .offset_y = 5,
                  .gauge = &fuel_qty_left_main_header, .next = needle_next, .failures = needle_failures,
-                 .image_flags = 0x4083},
+                 .image_flags = image_flags::needle},
     .source   = module_var(0x123),
     .table    = table, .table_count = count_of(table),
     .callback = left_quantity,
@@ -47,7 +47,7 @@ static ElementHeader* face_next[] = {&needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 2380, .gauge = &fuel_qty_left_main_header,
-             .next = face_next, .image_flags = 0x4003},
+             .next = face_next, .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

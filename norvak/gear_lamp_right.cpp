@@ -7,7 +7,7 @@ static FailureRecord lamp_failures[] = {{.key = 20, .action = 3}, {.key = 0}};
 
 static Icon lamp = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 490, .gauge = &gear_lamp_right_header,
-                    .failures = lamp_failures, .image_flags = 0x3},
+                    .failures = lamp_failures, .image_flags = image_flags::plain},
     .source      = module_var(0x14E),
     .scale       = 1.0,
     .frame_count = 3,
@@ -17,7 +17,7 @@ static ElementHeader* plate_next[] = {&lamp.head, nullptr};
 
 static StaticImage plate = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 490, .gauge = &gear_lamp_right_header,
-             .next = plate_next, .image_flags = 0x3},
+             .next = plate_next, .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 

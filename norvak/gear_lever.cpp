@@ -10,7 +10,7 @@ static double GAUGE_CALL lever_frame(ElementHeader* element)
 }
 
 static Icon lever = {
-    .head        = {.kind = ElementKind::icon, .bitmap_id = 2330, .gauge = &gear_lever_header, .image_flags = 0x3},
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 2330, .gauge = &gear_lever_header, .image_flags = image_flags::plain},
     .source      = module_var(0x14B),
     .scale       = 1.0,
     .frame_count = 2,
@@ -20,7 +20,7 @@ static ElementHeader* plate_next[] = {&lever.head, nullptr};
 
 static StaticImage plate = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 2320, .gauge = &gear_lever_header, .next = plate_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 

@@ -9,7 +9,7 @@ static FailureRecord lamp_failures[] = {{.key = 20, .action = 3}, {.key = 0}};
 
 static Icon lamp = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 2280, .gauge = &inner_marker_light_header,
-                    .failures = lamp_failures, .image_flags = 0x7},
+                    .failures = lamp_failures, .image_flags = image_flags::lamp},
     .source      = module_var(0x162),
     .scale       = 1.0,
     .frame_count = 1,
@@ -19,7 +19,7 @@ static ElementHeader* plate_next[] = {&lamp.head, nullptr};
 
 static StaticImage plate = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 2270, .gauge = &inner_marker_light_header,
-             .next = plate_next, .image_flags = 0x3},
+             .next = plate_next, .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 

@@ -20,7 +20,7 @@ static int32_t GAUGE_CALL nav_gps_click(MouseClick*, uint32_t)
 }
 
 static Icon selector = {
-    .head        = {.kind = ElementKind::icon, .bitmap_id = 1480, .gauge = &nav_gps_switch_header, .image_flags = 0x3},
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 1480, .gauge = &nav_gps_switch_header, .image_flags = image_flags::plain},
     .source      = module_var(0x350),
     .scale       = 1.0,
     .frame_count = 2,
@@ -29,7 +29,7 @@ static ElementHeader* plate_next[] = {&selector.head, nullptr};
 
 static StaticImage plate = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1470, .gauge = &nav_gps_switch_header,
-             .next = plate_next, .image_flags = 0x3},
+             .next = plate_next, .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 

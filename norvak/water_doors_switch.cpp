@@ -68,7 +68,7 @@ static int32_t GAUGE_CALL doors_lever_click(MouseClick*, uint32_t)
 
 static Icon lever = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3180, .x = 160, .y = 0, .gauge = &water_doors_switch_header,
-                    .image_flags = 0x3},
+                    .image_flags = image_flags::plain},
     .source      = module_var(0x365),
     .scale       = 1.0,
     .frame_count = 2,
@@ -80,7 +80,7 @@ static FailureRecord lamp_failures[] = {{.key = 20, .action = 3}, {.key = 0}};
 
 static Icon lamp = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3190, .x = 23, .y = 22, .gauge = &water_doors_switch_header,
-                    .next = lamp_next, .failures = lamp_failures, .image_flags = 0x3},
+                    .next = lamp_next, .failures = lamp_failures, .image_flags = image_flags::plain},
     .source      = module_var(0x365),
     .scale       = 1.0,
     .frame_count = 1,
@@ -90,7 +90,7 @@ static ElementHeader* plate_next[] = {&lamp.head, nullptr};
 
 static StaticImage plate = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 3170, .gauge = &water_doors_switch_header,
-             .next = plate_next, .image_flags = 0x3},
+             .next = plate_next, .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 

@@ -14,7 +14,7 @@ static NonlinearityEntry table[] = {
 
 static StaticImage glass = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 3220, .gauge = &water_qty_right_header,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 
@@ -23,7 +23,7 @@ static FailureRecord needle_failures[] = {{.key = 2, .action = 0}, {.key = 20, .
 static Needle needle = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 3210, .x = 150, .y = 150, .offset_x = 49, .offset_y = 18,
                .gauge = &water_qty_right_header, .next = needle_next, .failures = needle_failures,
-               .image_flags = 0x4083},
+               .image_flags = image_flags::needle},
     .source = module_var(0x12D),
     .table  = table, .table_count = count_of(table),
 };
@@ -31,7 +31,7 @@ static ElementHeader* face_next[] = {&needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 3200, .gauge = &water_qty_right_header,
-             .next = face_next, .image_flags = 0x4003},
+             .next = face_next, .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

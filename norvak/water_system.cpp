@@ -307,7 +307,7 @@ static FailureRecord scoop_lamp_failures[] = {{.key = 20, .action = 2}, {.key = 
 
 static Icon scoop_lamp = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3160, .x = 307, .y = 42, .gauge = &water_system_header,
-                    .failures = scoop_lamp_failures, .image_flags = 0x3},
+                    .failures = scoop_lamp_failures, .image_flags = image_flags::plain},
     .source      = module_var(0x387),
     .scale       = 0.0,
     .frame_count = 2,
@@ -316,7 +316,7 @@ static ElementHeader* drop_mode_next[] = {&scoop_lamp.head, nullptr};
 
 static Icon drop_mode_selector = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3150, .x = 78, .y = 46, .gauge = &water_system_header,
-                    .next = drop_mode_next, .image_flags = 0x3},
+                    .next = drop_mode_next, .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 2,
@@ -326,7 +326,7 @@ static ElementHeader* second_master_next[] = {&drop_mode_selector.head, nullptr}
 
 static Icon second_master = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3140, .x = 149, .y = 28, .gauge = &water_system_header,
-                    .next = second_master_next, .image_flags = 0x3},
+                    .next = second_master_next, .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 2,
@@ -336,7 +336,7 @@ static ElementHeader* master_next[] = {&second_master.head, nullptr};
 
 static Icon master = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3140, .x = 206, .y = 28, .gauge = &water_system_header,
-                    .next = master_next, .image_flags = 0x3},
+                    .next = master_next, .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 2,
@@ -346,7 +346,7 @@ static ElementHeader* face_next[] = {&master.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 3130, .gauge = &water_system_header, .next = face_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -216,7 +216,7 @@ static FailureRecord lamp_failures[]   = {{.key = 20, .action = 3}, {.key = 21, 
 
 static Icon switch_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 250, .x = 237, .y = 215, .gauge = &radio_adf_header,
-                    .image_flags = 0x3},
+                    .image_flags = image_flags::plain},
     .scale       = 1.0,
     .frame_count = 2,
     .callback    = power_switch,
@@ -225,7 +225,7 @@ static ElementHeader* lamp_next[] = {&switch_icon.head, nullptr};
 
 static Icon lamp = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 260, .x = 290, .y = 6, .gauge = &radio_adf_header,
-                    .next = lamp_next, .failures = lamp_failures, .image_flags = 0x7},
+                    .next = lamp_next, .failures = lamp_failures, .image_flags = image_flags::lamp},
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = power_lamp,
@@ -234,7 +234,7 @@ static ElementHeader* volume_next[] = {&lamp.head, nullptr};
 
 static Icon volume = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 270, .x = 25, .y = 183, .gauge = &radio_adf_header,
-                    .next = volume_next, .image_flags = 0x3},
+                    .next = volume_next, .image_flags = image_flags::plain},
     .source      = module_var(volume_source),
     .scale       = 1.0,
     .frame_count = 2,
@@ -244,7 +244,7 @@ static ElementHeader* drum_next[] = {&volume.head, nullptr};
 
 static Sprite drum = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 280, .x = 91, .y = 54, .offset_x = 168,
-                        .offset_y = 150, .gauge = &radio_adf_header, .next = drum_next, .image_flags = 0x4083},
+                        .offset_y = 150, .gauge = &radio_adf_header, .next = drum_next, .image_flags = image_flags::needle},
     .x_scale         = 1.0,
     .y_scale         = 1.0,
     .angle_scale     = 1.0,
@@ -258,7 +258,7 @@ static NonlinearityEntry knob_table[] = {{164, 123, 0.0}, {164, 199, 1.0}};
 
 static Needle knob = {
     .head        = {.kind = ElementKind::needle, .bitmap_id = 230, .x = 164, .y = 161, .offset_x = 38, .offset_y = 38,
-                    .gauge = &radio_adf_header, .next = knob_next, .image_flags = 0x83},
+                    .gauge = &radio_adf_header, .next = knob_next, .image_flags = image_flags::knob},
     .table       = knob_table,
     .table_count = count_of(knob_table),
     .callback    = band_knob,
@@ -270,7 +270,7 @@ static NonlinearityEntry crank_table[] = {{166, 222, 0.0}, {166, 282, 60.0}};
 
 static Needle crank_handle = {
     .head        = {.kind = ElementKind::needle, .bitmap_id = 240, .x = 166, .y = 252, .offset_x = 24, .offset_y = 21,
-                    .gauge = &radio_adf_header, .next = crank_next, .image_flags = 0x83},
+                    .gauge = &radio_adf_header, .next = crank_next, .image_flags = image_flags::knob},
     .table       = crank_table,
     .table_count = count_of(crank_table),
     .callback    = crank,
@@ -280,7 +280,7 @@ static ElementHeader* window_next[] = {&crank_handle.head, nullptr};
 static String window = {
     .head              = {.kind = ElementKind::string, .bitmap_id = no_bitmap, .x = 190, .y = 14,
                           .gauge = &radio_adf_header, .next = window_next, .failures = window_failures,
-                          .image_flags = 0x7},
+                          .image_flags = image_flags::lamp},
     .sources           = {module_var(frequency_digits), module_var(0), module_var(0)},
     .box_width         = 60, .box_height = 20,
     .text_colour       = 0x868686, .background_colour = 0x000000, .highlight_colour = 0x00FFFF,
@@ -295,7 +295,7 @@ static ElementHeader* overlay_next[] = {&window.head, nullptr};
 
 static StaticImage overlay = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 300, .gauge = &radio_adf_header, .next = overlay_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* pointer_next[] = {&overlay.head, nullptr};
 
@@ -304,7 +304,7 @@ static NonlinearityEntry pointer_table[] = {{168, 52, 0.0}, {168, 248, 180.0}};
 
 static Needle pointer = {
     .head        = {.kind = ElementKind::needle, .bitmap_id = 290, .x = 168, .y = 150, .offset_x = 98, .offset_y = 98,
-                    .gauge = &radio_adf_header, .next = pointer_next, .image_flags = 0x4083},
+                    .gauge = &radio_adf_header, .next = pointer_next, .image_flags = image_flags::needle},
     .table       = pointer_table,
     .table_count = count_of(pointer_table),
     .callback    = dial_pointer,
@@ -313,7 +313,7 @@ static ElementHeader* face_next[] = {&pointer.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 220, .gauge = &radio_adf_header, .next = face_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -155,7 +155,7 @@ static FailureRecord units_failures[]     = {{.key = 21, .action = 3}, {.key = 9
 
 static Icon indicator = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 330, .x = 27, .y = 118, .gauge = &radio_com1_header,
-                    .failures = indicator_failures, .image_flags = 0x7},
+                    .failures = indicator_failures, .image_flags = image_flags::lamp},
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = power_indicator,
@@ -164,7 +164,7 @@ static ElementHeader* knob_next[] = {&indicator.head, nullptr};
 
 static Icon knob = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 340, .x = 23, .y = 143, .gauge = &radio_com1_header,
-                    .next = knob_next, .image_flags = 0x3},
+                    .next = knob_next, .image_flags = image_flags::plain},
     .scale       = 1.0,
     .frame_count = 2,
     .callback    = power_knob,
@@ -173,7 +173,7 @@ static ElementHeader* end_next[] = {&knob.head, nullptr};
 
 static Icon end_digits = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 360, .x = 194, .y = 8, .gauge = &radio_com1_header,
-                    .next = end_next, .image_flags = 0x83},
+                    .next = end_next, .image_flags = image_flags::knob},
     .scale       = 0.0,
     .frame_count = 4,
     .callback    = end_selector,
@@ -182,7 +182,7 @@ static ElementHeader* tens_next[] = {&end_digits.head, nullptr};
 
 static Icon tens = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 350, .x = 41, .y = 8, .gauge = &radio_com1_header,
-                    .next = tens_next, .image_flags = 0x83},
+                    .next = tens_next, .image_flags = image_flags::knob},
     .scale       = 0.0,
     .frame_count = 10,
     .callback    = tens_selector,
@@ -191,7 +191,7 @@ static ElementHeader* units_next[] = {&tens.head, nullptr};
 
 static Icon units = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 350, .x = 94, .y = 8, .gauge = &radio_com1_header,
-                    .next = units_next, .failures = units_failures, .image_flags = 0x83},
+                    .next = units_next, .failures = units_failures, .image_flags = image_flags::knob},
     .scale       = 0.0,
     .frame_count = 10,
     .callback    = units_selector,
@@ -200,7 +200,7 @@ static ElementHeader* tenths_next[] = {&units.head, nullptr};
 
 static Icon tenths = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 350, .x = 147, .y = 8, .gauge = &radio_com1_header,
-                    .next = tenths_next, .image_flags = 0x83},
+                    .next = tenths_next, .image_flags = image_flags::knob},
     .scale       = 0.0,
     .frame_count = 10,
     .callback    = tenths_selector,
@@ -209,7 +209,7 @@ static ElementHeader* face_next[] = {&tenths.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 310, .gauge = &radio_com1_header, .next = face_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

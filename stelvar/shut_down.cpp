@@ -9,7 +9,7 @@ extern GaugeHeader shut_down_header;
 static void GAUGE_CALL shut_down_callback(GaugeHeader* gauge, int32_t service_id, HostWord);
 
 static StaticImage plate = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 60, .gauge = &shut_down_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 60, .gauge = &shut_down_header, .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 
