@@ -1,6 +1,8 @@
 // The Norvak_Instr module: its gauge table, in the order the host expects.
 #include "common/panel_buttons.h"
 #include "frame/module.h"
+#include "panel_lamp.h"
+#include "quantity_dial.h"
 #include "radio_head.h"
 
 // The gauges both aircraft carry.
@@ -14,12 +16,14 @@ extern PanelButton kneeboard_toggle_button, atc_toggle_button, map_toggle_button
 // The airframe and engine gauges.
 extern GaugeHeader engine_on_header, airspeed_header, vertical_speed_header, turn_coordinator_header,
     altimeter_header, manifold_pressure_header, tachometer_header, cylinder_head_temp_header,
-    propeller_torque_header, oil_pressure_header, fuel_qty_left_main_header, fuel_qty_right_main_header,
-    fuel_pressure_header, carburetor_temp_header, oil_temperature_header, clock_header, flaps_position_header,
-    hydraulic_pressure_header, gear_lever_header, outer_marker_light_header, middle_marker_light_header,
-    inner_marker_light_header, gear_lamp_front_header, gear_lamp_left_header, gear_lamp_right_header,
+    propeller_torque_header, oil_pressure_header, fuel_pressure_header, carburetor_temp_header,
+    oil_temperature_header, clock_header, flaps_position_header, hydraulic_pressure_header, gear_lever_header,
     fuel_flow_header, oil_quantity_header, cowl_flaps_position_header, nav_gps_switch_header,
-    water_qty_left_header, water_qty_right_header, water_doors_switch_header, water_system_header;
+    water_doors_switch_header, water_system_header;
+extern QuantityDial<6> fuel_qty_left_main, fuel_qty_right_main;
+extern QuantityDial<8> water_qty_left, water_qty_right;
+extern PanelLamp outer_marker_light, middle_marker_light, inner_marker_light, gear_lamp_front, gear_lamp_left,
+    gear_lamp_right;
 
 // The navigation instruments.
 extern GaugeHeader collins_dme42a_header, collins_rmi36_header, collins_hsi70_header, collins_adi84a_header;
@@ -71,8 +75,8 @@ MODULE_EXPORT constinit LinkageRecord<64> Linkage = module_linkage<64>(current_i
     &cylinder_head_temp_header,
     &propeller_torque_header,
     &oil_pressure_header,
-    &fuel_qty_left_main_header,
-    &fuel_qty_right_main_header,
+    &fuel_qty_left_main.header,
+    &fuel_qty_right_main.header,
     &fuel_pressure_header,
     &carburetor_temp_header,
     &oil_temperature_header,
@@ -84,14 +88,14 @@ MODULE_EXPORT constinit LinkageRecord<64> Linkage = module_linkage<64>(current_i
     &cowl_flaps_position_header,
     &nav_gps_switch_header,
     &gear_lever_header,
-    &outer_marker_light_header,
-    &middle_marker_light_header,
-    &inner_marker_light_header,
-    &gear_lamp_front_header,
-    &gear_lamp_left_header,
-    &gear_lamp_right_header,
-    &water_qty_left_header,
-    &water_qty_right_header,
+    &outer_marker_light.header,
+    &middle_marker_light.header,
+    &inner_marker_light.header,
+    &gear_lamp_front.header,
+    &gear_lamp_left.header,
+    &gear_lamp_right.header,
+    &water_qty_left.header,
+    &water_qty_right.header,
     &water_doors_switch_header,
     &water_system_header,
 });
