@@ -1,12 +1,14 @@
 // The Norvak_Instr module: its gauge table, in the order the host expects.
 #include "common/panel_buttons.h"
+#include "common/plate_gauge.h"
 #include "frame/module.h"
 #include "panel_lamp.h"
 #include "quantity_dial.h"
 #include "radio_head.h"
 
 // The gauges both aircraft carry.
-extern GaugeHeader shut_down_header, registration_header;
+extern GaugeHeader registration_header;
+extern PlateGauge shut_down;
 extern PanelButton kneeboard_toggle_button, atc_toggle_button, map_toggle_button, invisible_toggle_button,
     fuel_toggle_button, close_subpanel_button, radios_toggle_button, show_yoke_button, landing_view_toggle_button,
     nav_instruments_toggle_button, gps_toggle_button, throttle_toggle_button, overhead_toggle_button,
@@ -14,7 +16,8 @@ extern PanelButton kneeboard_toggle_button, atc_toggle_button, map_toggle_button
     bombardier_view_toggle_button, drop_water_toggle_button;
 
 // The airframe and engine gauges.
-extern GaugeHeader engine_on_header, airspeed_header, vertical_speed_header, turn_coordinator_header,
+extern PlateGauge engine_on;
+extern GaugeHeader airspeed_header, vertical_speed_header, turn_coordinator_header,
     altimeter_header, manifold_pressure_header, tachometer_header, cylinder_head_temp_header,
     propeller_torque_header, oil_pressure_header, fuel_pressure_header, carburetor_temp_header,
     oil_temperature_header, clock_header, flaps_position_header, hydraulic_pressure_header, gear_lever_header,
@@ -34,9 +37,9 @@ extern GaugeHeader collins_adf_header, collins_atc_header;
 
 extern "C" {
 MODULE_EXPORT constinit LinkageRecord<64> Linkage = module_linkage<64>(current_interface_version, {
-    &shut_down_header,
+    &shut_down.header,
     &registration_header,
-    &engine_on_header,
+    &engine_on.header,
     &kneeboard_toggle_button.header,
     &atc_toggle_button.header,
     &map_toggle_button.header,

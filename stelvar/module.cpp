@@ -1,11 +1,13 @@
 // The Stelvar_Instr module: its gauge table, in the order the host expects.
 #include "common/panel_buttons.h"
+#include "common/plate_gauge.h"
 #include "frame/module.h"
 #include "nav_radio.h"
 #include "toggle_switch.h"
 
 // The gauges both aircraft carry.
-extern GaugeHeader shut_down_header, registration_header;
+extern GaugeHeader registration_header;
+extern PlateGauge shut_down;
 extern PanelButton map_toggle_button, kneeboard_toggle_button, atc_toggle_button, invisible_toggle_button,
     radios_toggle_button, gps_toggle_button, electricity_toggle_button, throttle_toggle_button,
     close_subpanel_button, landing_view_toggle_button, clock_toggle_button, compass_toggle_button,
@@ -21,7 +23,7 @@ extern ToggleSwitch battery_switch, panel_lights_switch, landing_lights_switch, 
 extern "C" {
 MODULE_EXPORT constinit LinkageRecord<29> Linkage = module_linkage<29>(current_interface_version, {
     &registration_header,
-    &shut_down_header,
+    &shut_down.header,
     &map_toggle_button.header,
     &kneeboard_toggle_button.header,
     &atc_toggle_button.header,
