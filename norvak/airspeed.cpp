@@ -22,7 +22,7 @@ static FailureRecord needle_failures[] = {{.key = 6, .action = 1}, {.key = 3, .a
 static Needle needle = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 310, .x = 150, .y = 150, .offset_x = 49, .offset_y = 18,
                .gauge = &airspeed_header, .next = needle_next, .failures = needle_failures, .image_flags = image_flags::needle},
-    .source = module_var(0x3D),
+    .source = module_var(token::airspeed),
     .table  = table, .table_count = count_of(table),
 };
 static ElementHeader* face_next[] = {&needle.head, nullptr};

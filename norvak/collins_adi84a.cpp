@@ -10,11 +10,7 @@ extern GaugeHeader collins_adi84a_header;
 
 double radio_height_ft = 0.0;   // the tape's last height in feet, shown in its tooltip
 
-constexpr uint32_t pitch_token           = 0x4E;
-constexpr uint32_t bank_token            = 0x50;
-constexpr uint32_t flight_director_token = 0x318;
-constexpr uint32_t vertical_speed_token  = 0x41;
-constexpr uint32_t localizer_station     = 0x80;   // bit of the NAV1 station flags (0x2E)
+constexpr uint32_t localizer_station     = 0x80;   // bit of the NAV1 station flags
 constexpr double   feet_per_metre        = 3.28084;
 constexpr double   antenna_height_ft     = 14.0;   // subtracted for the tape, not for the flags
 constexpr double   decision_height_ft    = 214.0;
@@ -34,17 +30,17 @@ static double GAUGE_CALL sphere_pitch(ElementHeader* element)
 static double GAUGE_CALL bar_height(ElementHeader* element)
 {
     double v = -reinterpret_cast<Sprite*>(element)->y_source.value.f64;
-    set_hidden(element, read_token(flight_director_token) == 0.0);
-    v += read_token(pitch_token);
+    set_hidden(element, read_token(token::flight_director) == 0.0);
+    v += read_token(token::pitch);
     return limit(v);
 }
 
 static double GAUGE_CALL bar_bank(ElementHeader* element)
 {
     double v = -reinterpret_cast<Sprite*>(element)->angle_source.value.f64;
-    if (read_token(flight_director_token) == 0.0)
+    if (read_token(token::flight_director) == 0.0)
         return 0.0;
-    return v + read_token(bank_token);
+    return v + read_token(token::bank);
 }
 
 static double GAUGE_CALL tape(ElementHeader* element)
@@ -64,7 +60,7 @@ static double GAUGE_CALL rad_alt_flag(ElementHeader* element)
 static double GAUGE_CALL glideslope_pointer(ElementHeader* element)
 {
     Slider* slider = reinterpret_cast<Slider*>(element);
-    set_hidden(element, nav1_power == 0 || read_token(0x354) < 0.5);
+    set_hidden(element, nav1_power == 0 || read_token(token::glideslope_valid) < 0.5);
     return slider->y_source.value.f64;
 }
 
@@ -74,13 +70,13 @@ static double GAUGE_CALL square(ElementHeader* element)
     return v * v;
 }
 
-// NAV1 off, a failed receiver (0x117) or, in NAV mode (0x350 = 0), a flagged (0x11D) or weak
-// (0x2F3 below 20) signal: the GS flag shows and the localizer scale stays covered.
+// NAV1 off, a failed receiver or, in NAV mode (nav_gps 0), a flagged or weak (below 20) signal: the
+// GS flag shows and the localizer scale stays covered.
 static bool nav1_unusable()
 {
-    if (nav1_power == 0 || read_token_u32(0x117) != 0)
+    if (nav1_power == 0 || read_token_u32(token::nav_receiver_failed) != 0)
         return true;
-    return read_token(0x350) == 0.0 && (read_token_u32(0x11D) != 0 || read_token(0x2F3) < 20.0);
+    return read_token(token::nav_gps) == 0.0 && (read_token_u32(token::nav_signal_flagged) != 0 || read_token(token::nav_signal_strength) < 20.0);
 }
 
 static double GAUGE_CALL gs_flag(ElementHeader* element)
@@ -90,30 +86,31 @@ static double GAUGE_CALL gs_flag(ElementHeader* element)
     return reinterpret_cast<Icon*>(element)->source.value.f64 == 1.0 ? -1.0 : 0.0;
 }
 
-// The cover comes off only for a usable localizer with a signal (0x2B).
+// The cover comes off only for a usable localizer with a signal.
 static double GAUGE_CALL localizer_cover(ElementHeader* element)
 {
     if (nav1_unusable() || reinterpret_cast<Icon*>(element)->source.value.f64 == 0.0)
         return 0.0;
-    return (read_token_u32(0x2E) & localizer_station) != 0 ? -1.0 : 0.0;
+    return (read_token_u32(token::vor1_station_flags) & localizer_station) != 0 ? -1.0 : 0.0;
 }
 
 static double GAUGE_CALL gyro_flag(ElementHeader*)
 {
-    bool failed = read_token_u32(0x117) != 0;
-    bool gyro   = read_token(0x114) > 0.0;
-    bool fd     = read_token(0x120) > 0.0;
+    bool failed = read_token_u32(token::nav_receiver_failed) != 0;
+    bool gyro   = read_token(token::gyro_warning) > 0.0;
+    bool fd     = read_token(token::computer_warning) > 0.0;
     return failed || gyro || fd ? 0.0 : -1.0;
 }
 
-// Lit below the decision height while descending, with the conditions 0x188, 0x1AF and 0x3C hold.
+// Lit below the decision height while descending, while both engines' DH conditions are below 0.9
+// and the shut-down condition is 0.
 static double GAUGE_CALL dh_lamp(ElementHeader* element)
 {
     double ft         = reinterpret_cast<Icon*>(element)->source.value.f64 * feet_per_metre;
-    double condition  = read_token(0x3C);
-    double descending = read_token(vertical_speed_token);
-    double a          = read_token(0x188);
-    double b          = read_token(0x1AF);
+    double condition  = read_token(token::shut_down_condition);
+    double descending = read_token(token::vertical_speed);
+    double a          = read_token(token::engine1_dh_condition);
+    double b          = read_token(token::engine2_dh_condition);
     bool   lit = ft < decision_height_ft && descending < 0.0 && a < 0.9 && b < 0.9 && condition == 0.0;
     return lit ? 0.0 : -1.0;
 }
@@ -126,7 +123,7 @@ static FailureRecord nav1_failures[]     = {{.key = 21, .action = 3}, {.key = 14
 static Icon dh_lamp_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1070, .x = 256, .y = 25, .gauge = &collins_adi84a_header,
                     .failures = radio_failures, .image_flags = image_flags::lamp},
-    .source      = module_var(0x266),
+    .source      = module_var(token::radio_height),
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = dh_lamp,
@@ -158,7 +155,7 @@ static ElementHeader* gs_flag_next[] = {&gyro_flag_icon.head, nullptr};
 static Icon gs_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1090, .x = 21, .y = 83, .gauge = &collins_adi84a_header,
                     .next = gs_flag_next, .image_flags = image_flags::face},
-    .source      = module_var(0x354),
+    .source      = module_var(token::glideslope_valid),
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = gs_flag,
@@ -168,7 +165,7 @@ static ElementHeader* cover_next[] = {&gs_flag_icon.head, nullptr};
 static Icon localizer_cover_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1120, .x = 87, .y = 191, .gauge = &collins_adi84a_header,
                     .next = cover_next, .image_flags = image_flags::face},
-    .source      = module_var(0x2B),
+    .source      = module_var(token::localizer_signal),
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = localizer_cover,
@@ -178,7 +175,7 @@ static ElementHeader* rad_alt_flag_next[] = {&localizer_cover_icon.head, nullptr
 static Icon rad_alt_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1130, .x = 245, .y = 83, .gauge = &collins_adi84a_header,
                     .next = rad_alt_flag_next, .image_flags = image_flags::face},
-    .source      = module_var(0x266),
+    .source      = module_var(token::radio_height),
     .scale       = 0.0,
     .frame_count = 1,
     .callback    = rad_alt_flag,
@@ -189,8 +186,8 @@ static ElementHeader* slip_ball_next[] = {&rad_alt_flag_icon.head, nullptr};
 static Slider slip_ball = {
     .head       = {.kind = ElementKind::slider, .bitmap_id = 1080, .x = 139, .y = 255, .gauge = &collins_adi84a_header,
                    .next = slip_ball_next, .image_flags = image_flags::needle},
-    .x_source   = module_var(0x45), .x_scale = 0.4609375,
-    .y_source   = module_var(0x45), .y_scale = -0.0003662109375,
+    .x_source   = module_var(token::slip_ball), .x_scale = 0.4609375,
+    .y_source   = module_var(token::slip_ball), .y_scale = -0.0003662109375,
     .y_callback = square,
 };
 static ElementHeader* glideslope_next[] = {&slip_ball.head, nullptr};
@@ -198,8 +195,8 @@ static ElementHeader* glideslope_next[] = {&slip_ball.head, nullptr};
 static Slider glideslope = {
     .head       = {.kind = ElementKind::slider, .bitmap_id = 1100, .x = 24, .y = 134, .gauge = &collins_adi84a_header,
                    .next = glideslope_next, .failures = nav1_failures, .image_flags = image_flags::needle},
-    .x_source   = module_var(0x354), .x_scale = 1.0,
-    .y_source   = module_var(0x352), .y_scale = 42.0,
+    .x_source   = module_var(token::glideslope_valid), .x_scale = 1.0,
+    .y_source   = module_var(token::glideslope_deviation), .y_scale = 42.0,
     .y_callback = glideslope_pointer,
 };
 static ElementHeader* localizer_next[] = {&glideslope.head, nullptr};
@@ -208,7 +205,7 @@ static ElementHeader* localizer_next[] = {&glideslope.head, nullptr};
 static Slider localizer = {
     .head     = {.kind = ElementKind::slider, .bitmap_id = 1110, .x = 135, .y = 192, .gauge = &collins_adi84a_header,
                  .next = localizer_next, .failures = nav1_failures, .image_flags = image_flags::needle},
-    .x_source = module_var(0x28), .x_scale = 0.3700787401574803,
+    .x_source = module_var(token::localizer_deviation), .x_scale = 0.3700787401574803,
     .y_source = module_var(0), .y_scale = 0.0,
 };
 static ElementHeader* tape_index_next[] = {&localizer.head, nullptr};
@@ -227,7 +224,7 @@ static MovingImage radio_altitude_tape = {
                    .gauge = &collins_adi84a_header, .next = tape_next, .failures = radio_failures,
                    .image_flags = image_flags::needle},
     .x_source   = module_var(0), .x_min = 0.0, .x_max = 0.0,
-    .y_source   = module_var(0x266), .y_min = 0.0, .y_max = 2000.0,
+    .y_source   = module_var(token::radio_height), .y_min = 0.0, .y_max = 2000.0,
     .y_callback = tape,
 };
 static ElementHeader* bars_next[] = {&radio_altitude_tape.head, nullptr};
@@ -237,9 +234,9 @@ static Sprite command_bars = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1030, .x = 49, .y = 38, .offset_x = 148,
                         .offset_y = 158, .gauge = &collins_adi84a_header, .next = bars_next,
                         .failures = attitude_failures, .image_flags = image_flags::needle},
-    .x_source        = module_var(flight_director_token), .x_scale = 0.0,
-    .y_source        = module_var(0x319), .y_scale = 1.0,
-    .angle_source    = module_var(0x31A), .angle_scale = -1.0,
+    .x_source        = module_var(token::flight_director), .x_scale = 0.0,
+    .y_source        = module_var(token::flight_director_pitch), .y_scale = 1.0,
+    .angle_source    = module_var(token::flight_director_bank), .angle_scale = -1.0,
     .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
     .y_callback      = bar_height,
     .angle_callback  = bar_bank,
@@ -252,7 +249,7 @@ static Sprite bank_pointer = {
                         .failures = attitude_failures, .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 0.0,
     .y_source        = module_var(0), .y_scale = 1.0,
-    .angle_source    = module_var(bank_token), .angle_scale = -1.0,
+    .angle_source    = module_var(token::bank), .angle_scale = -1.0,
     .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
 };
 static ElementHeader* sphere_next[] = {&bank_pointer.head, nullptr};
@@ -262,8 +259,8 @@ static Sprite sphere = {
                         .offset_y = 128, .gauge = &collins_adi84a_header, .next = sphere_next,
                         .failures = attitude_failures, .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 0.0,
-    .y_source        = module_var(pitch_token), .y_scale = 2.0,
-    .angle_source    = module_var(bank_token), .angle_scale = -1.0,
+    .y_source        = module_var(token::pitch), .y_scale = 2.0,
+    .angle_source    = module_var(token::bank), .angle_scale = -1.0,
     .texture_x_scale = 0.75f, .texture_y_scale = 1.0f,
     .y_callback      = sphere_pitch,
 };

@@ -1,4 +1,4 @@
-// Collins_ATC: the transponder head. Shows the host's four-digit code (token 0x26, packed BCD,
+// Collins_ATC: the transponder head. Shows the host's transponder code (four packed BCD digits,
 // thousands first) and asks the host to step it digit by digit; the left half of the tuning knob
 // steps the upper two digits as a pair, the right half sends the host's two further transponder
 // events. Only the OFF and ON positions of the mode knob are used. Its power flag is atc_power.

@@ -3,15 +3,14 @@
 // ADF, the right one needle 460 between VOR2 and the ADF. A needle whose receiver is off, or whose
 // VOR receiver is tuned to a localizer, parks at 90.
 #include "avionics_power.h"
+#include "click_wave.h"
 #include "frame/module.h"
-#include "sound/click_sound.h"
 
 extern GaugeHeader collins_rmi36_header;
 
 int32_t rmi_left_adf  = 0;   // needle 470: 0 VOR1, 1 ADF
 int32_t rmi_right_adf = 0;   // needle 460: 0 VOR2, 1 ADF
 
-constexpr uint32_t adf_bearing        = 0x27;
 constexpr uint32_t localizer_station  = 0x80;   // bit of the NAV station flags
 constexpr double   parked             = 90.0;
 
@@ -19,7 +18,7 @@ static ClickSound rmi_sound;
 
 static void GAUGE_CALL rmi_callback(GaugeHeader*, int32_t service_id, HostWord extra)
 {
-    click_sound_service(rmi_sound, service_id, extra, 30);
+    click_sound_service(rmi_sound, service_id, extra, click_wave_id);
 }
 
 // The needle's source token follows its selector; the host fetches the new source from the next
@@ -27,7 +26,7 @@ static void GAUGE_CALL rmi_callback(GaugeHeader*, int32_t service_id, HostWord e
 static double bearing(Needle* needle, int32_t use_adf, uint32_t vor_bearing, int32_t vor_power, uint32_t station_flags)
 {
     if (use_adf != 0) {
-        needle->source.token = adf_bearing;
+        needle->source.token = token::adf_bearing;
         return adf_power != 0 ? needle->source.value.f64 : parked;
     }
     needle->source.token = vor_bearing;
@@ -40,12 +39,14 @@ static double bearing(Needle* needle, int32_t use_adf, uint32_t vor_bearing, int
 
 static double GAUGE_CALL right_needle_update(ElementHeader* element)
 {
-    return bearing(reinterpret_cast<Needle*>(element), rmi_right_adf, 0x3B, nav2_power, 0x37);
+    return bearing(reinterpret_cast<Needle*>(element), rmi_right_adf, token::vor2_bearing, nav2_power,
+                   token::vor2_station_flags);
 }
 
 static double GAUGE_CALL left_needle_update(ElementHeader* element)
 {
-    return bearing(reinterpret_cast<Needle*>(element), rmi_left_adf, 0x226, nav1_power, 0x2E);
+    return bearing(reinterpret_cast<Needle*>(element), rmi_left_adf, token::vor1_bearing, nav1_power,
+                   token::vor1_station_flags);
 }
 
 static double GAUGE_CALL left_selector_frame(ElementHeader*) { return rmi_left_adf; }
@@ -53,15 +54,13 @@ static double GAUGE_CALL right_selector_frame(ElementHeader*) { return rmi_right
 
 static int32_t GAUGE_CALL left_selector_click(MouseClick*, uint32_t)
 {
-    rmi_left_adf = 1 - rmi_left_adf;
-    play_click(rmi_sound);
+    flip_and_click(rmi_left_adf, rmi_sound);
     return 0;
 }
 
 static int32_t GAUGE_CALL right_selector_click(MouseClick*, uint32_t)
 {
-    rmi_right_adf = 1 - rmi_right_adf;
-    play_click(rmi_sound);
+    flip_and_click(rmi_right_adf, rmi_sound);
     return 0;
 }
 
@@ -107,7 +106,7 @@ static Needle left_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 470, .x = 150, .y = 150, .offset_x = 87, .offset_y = 9,
                  .gauge = &collins_rmi36_header, .next = left_needle_next, .failures = left_needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x226),
+    .source   = module_var(token::vor1_bearing),
     .table    = bearing_table, .table_count = count_of(bearing_table),
     .callback = left_needle_update,
 };
@@ -117,7 +116,7 @@ static Needle right_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 460, .x = 150, .y = 150, .offset_x = 85, .offset_y = 14,
                  .gauge = &collins_rmi36_header, .next = right_needle_next, .failures = right_needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x3B),
+    .source   = module_var(token::vor2_bearing),
     .table    = bearing_table, .table_count = count_of(bearing_table),
     .callback = right_needle_update,
 };
@@ -129,7 +128,7 @@ static Sprite card = {
                         .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 0.0,
     .y_source        = module_var(0), .y_scale = 0.0,
-    .angle_source    = module_var(0x54), .angle_scale = 1.0,
+    .angle_source    = module_var(token::heading), .angle_scale = 1.0,
     .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
 };
 static ElementHeader* face_next[] = {&card.head, nullptr};

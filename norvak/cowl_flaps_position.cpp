@@ -30,7 +30,7 @@ static Needle needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 3080, .x = 102, .y = 100, .offset_x = 35, .offset_y = 10,
                  .gauge = &cowl_flaps_position_header, .next = needle_next, .failures = needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x18B),
+    .source   = module_var(token::engine1_cowl_flaps),
     .table    = table, .table_count = count_of(table),
     .callback = cowl_flaps_smoothing,
 };

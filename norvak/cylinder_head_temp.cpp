@@ -27,7 +27,7 @@ static Needle left_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2090, .x = 50, .y = 150, .offset_x = 0, .offset_y = 5,
                  .gauge = &cylinder_head_temp_header, .next = left_needle_next, .failures = left_needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x19F),
+    .source   = module_var(token::engine1_cylinder_head_temp),
     .table    = left_table, .table_count = count_of(left_table),
 };
 static ElementHeader* right_needle_next[] = {&left_needle.head, nullptr};
@@ -38,7 +38,7 @@ static Needle right_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2090, .x = 250, .y = 150, .offset_x = 0, .offset_y = 5,
                  .gauge = &cylinder_head_temp_header, .next = right_needle_next, .failures = right_needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x1C6),
+    .source   = module_var(token::engine2_cylinder_head_temp),
     .table    = right_table, .table_count = count_of(right_table),
 };
 static ElementHeader* face_next[] = {&right_needle.head, nullptr};

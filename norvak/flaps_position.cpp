@@ -1,4 +1,4 @@
-// Flaps_Position: the flaps needle follows token 0x14A through a first-order lag.
+// Flaps_Position: the flaps needle follows the flaps position through a first-order lag.
 #include "frame/module.h"
 
 extern GaugeHeader flaps_position_header;
@@ -29,7 +29,7 @@ static Needle needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 1290, .x = 99, .y = 101, .offset_x = 30, .offset_y = 5,
                  .gauge = &flaps_position_header, .next = needle_next, .failures = needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x14A),
+    .source   = module_var(token::flaps_position),
     .table    = table, .table_count = count_of(table),
     .callback = flaps_smoothing,
 };

@@ -1,4 +1,4 @@
-// Hydraulic_Pressure: one needle on the hydraulic pressure token 0x2DC.
+// Hydraulic_Pressure: one needle on the hydraulic pressure.
 #include "frame/module.h"
 
 extern GaugeHeader hydraulic_pressure_header;
@@ -20,7 +20,7 @@ static Needle needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2300, .x = 100, .y = 100, .offset_x = 30, .offset_y = 5,
                  .gauge = &hydraulic_pressure_header, .next = needle_next, .failures = needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x2DC),
+    .source   = module_var(token::hydraulic_pressure),
     .table    = table, .table_count = count_of(table),
 };
 static ElementHeader* face_next[] = {&needle.head, nullptr};

@@ -20,7 +20,7 @@ static Needle engine2_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2020, .x = 140, .y = 140, .offset_x = 53, .offset_y = 9,
                  .gauge = &manifold_pressure_header, .next = engine2_needle_next, .failures = engine2_needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x1AE),
+    .source   = module_var(token::engine2_manifold_pressure),
     .table    = table, .table_count = count_of(table),
 };
 static ElementHeader* engine1_needle_next[] = {&engine2_needle.head, nullptr};
@@ -31,7 +31,7 @@ static Needle engine1_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2010, .x = 140, .y = 140, .offset_x = 53, .offset_y = 9,
                  .gauge = &manifold_pressure_header, .next = engine1_needle_next, .failures = engine1_needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x187),
+    .source   = module_var(token::engine1_manifold_pressure),
     .table    = table, .table_count = count_of(table),
 };
 static ElementHeader* face_next[] = {&engine1_needle.head, nullptr};

@@ -28,7 +28,7 @@ static Needle left_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 3010, .x = 50, .y = 153, .offset_x = 0, .offset_y = 5,
                  .gauge = &oil_temperature_header, .next = left_needle_next, .failures = left_needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x1A0),
+    .source   = module_var(token::engine1_oil_temperature),
     .table    = left_table, .table_count = count_of(left_table),
 };
 static ElementHeader* right_needle_next[] = {&left_needle.head, nullptr};
@@ -39,7 +39,7 @@ static Needle right_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 3010, .x = 243, .y = 153, .offset_x = 0, .offset_y = 5,
                  .gauge = &oil_temperature_header, .next = right_needle_next, .failures = right_needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x1C7),
+    .source   = module_var(token::engine2_oil_temperature),
     .table    = right_table, .table_count = count_of(right_table),
 };
 static ElementHeader* face_next[] = {&right_needle.head, nullptr};

@@ -39,7 +39,7 @@ static Needle left_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2120, .x = 150, .y = 150, .offset_x = 66, .offset_y = 15,
                  .gauge = &propeller_torque_header, .next = left_needle_next, .failures = left_needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x194),
+    .source   = module_var(token::engine1_torque),
     .table    = table, .table_count = count_of(table),
     .callback = left_torque_value,
 };
@@ -51,7 +51,7 @@ static Needle right_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2130, .x = 150, .y = 150, .offset_x = 66, .offset_y = 15,
                  .gauge = &propeller_torque_header, .next = right_needle_next, .failures = right_needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x1BB),
+    .source   = module_var(token::engine2_torque),
     .table    = table, .table_count = count_of(table),
     .callback = right_torque_value,
 };

@@ -7,11 +7,10 @@
 // radio_head() writes all the records of a head from its row (collins_com_nav.cpp).
 #pragma once
 
+#include "click_wave.h"
 #include "common/element_text.h"
 #include "frame/module.h"
-#include "sound/click_sound.h"
 
-constexpr uint32_t click_wave_id     = 30;
 constexpr uint32_t radio_head_size_mm = 100;
 
 constexpr uint32_t head_knob_bitmap      = 340;   // four frames, 340 to 343

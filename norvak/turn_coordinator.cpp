@@ -1,5 +1,5 @@
-// Turn_Coordinator: the ball rides a parabola on the slip token 0x45, the aircraft symbol shows the
-// turn rate (token 0x46, in 1/256 units).
+// Turn_Coordinator: the ball rides a parabola on the slip ball position, the aircraft symbol shows
+// the turn rate (in 1/256 units).
 #include "frame/module.h"
 
 extern GaugeHeader turn_coordinator_header;
@@ -32,7 +32,7 @@ static Needle aircraft = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2190, .x = 99, .y = 161, .offset_x = 22, .offset_y = 13,
                  .gauge = &turn_coordinator_header, .next = needle_next, .failures = needle_failures,
                  .image_flags = image_flags::needle},
-    .source   = module_var(0x46),
+    .source   = module_var(token::turn_rate),
     .table    = turn_table, .table_count = count_of(turn_table),
     .callback = turn_rate,
 };
@@ -50,8 +50,8 @@ static ElementHeader* ball_next[] = {&marks.head, nullptr};
 static Slider ball = {
     .head       = {.kind = ElementKind::slider, .bitmap_id = 2200, .x = 88, .y = 119, .gauge = &turn_coordinator_header,
                    .next = ball_next, .image_flags = image_flags::needle},
-    .x_source   = module_var(0x45), .x_scale = 0.46875,
-    .y_source   = module_var(0x45), .y_scale = -0.00054931640625,
+    .x_source   = module_var(token::slip_ball), .x_scale = 0.46875,
+    .y_source   = module_var(token::slip_ball), .y_scale = -0.00054931640625,
     .y_callback = ball_height,
 };
 static ElementHeader* face_next[] = {&ball.head, nullptr};

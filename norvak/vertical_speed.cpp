@@ -27,7 +27,7 @@ static Needle needle = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 2160, .x = 151, .y = 150, .offset_x = 66, .offset_y = 10,
                .gauge = &vertical_speed_header, .next = needle_next, .failures = needle_failures,
                .image_flags = image_flags::needle},
-    .source = module_var(0x41),
+    .source = module_var(token::vertical_speed),
     .table  = table, .table_count = count_of(table),
 };
 static ElementHeader* face_next[] = {&needle.head, nullptr};

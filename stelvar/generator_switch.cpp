@@ -21,15 +21,9 @@ static double GAUGE_CALL generator_lever(ElementHeader* element)
 
 static double GAUGE_CALL generator_guard(ElementHeader*) { return generator_guard_closed != 0 ? 0.0 : -1.0; }
 
-static void flip_guard()
-{
-    generator_guard_closed = generator_guard_closed == 0 ? 1 : 0;
-    play_click(generator_sound);
-}
-
 static int32_t GAUGE_CALL guard_click(MouseClick*, uint32_t)
 {
-    flip_guard();
+    flip_and_click(generator_guard_closed, generator_sound);
     return 0;
 }
 
@@ -42,7 +36,7 @@ static int32_t GAUGE_CALL lever_click(MouseClick*, uint32_t mouse_flags)
             play_click(generator_sound);
         }
     } else if (mouse_flags & MOUSE_RIGHTSINGLE) {
-        flip_guard();
+        flip_and_click(generator_guard_closed, generator_sound);
     }
     return 0;
 }

@@ -73,8 +73,7 @@ static int32_t GAUGE_CALL units_up(MouseClick*, uint32_t) { return send_digit_ev
 
 static int32_t GAUGE_CALL power_toggle(MouseClick*, uint32_t)
 {
-    iff_power = iff_power != 0 ? 0 : 1;
-    play_click(iff_sound);
+    flip_and_click(iff_power, iff_sound);
     return 0;
 }
 

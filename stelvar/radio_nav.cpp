@@ -175,8 +175,7 @@ int32_t GAUGE_CALL nav_fraction_down(MouseClick* click, uint32_t)
 int32_t GAUGE_CALL nav_power_toggle(MouseClick* click, uint32_t)
 {
     if (NavRadio* r = radio_of(click)) {
-        *r->row.power = powered(*r) ? 0 : 1;
-        play_click(r->state.sound);
+        flip_and_click(*r->row.power, r->state.sound);
         if (!powered(*r))
             trigger_key_event(r->row.audio_off, 0);
     }

@@ -61,7 +61,7 @@ GaugeHeader610 tolvane_header = {
     .size_x_mm  = 60,
 };
 
-static ModuleVar stall_warning = module_var(0x43);
+static ModuleVar stall_warning = module_var(token::stall_warning);
 
 static uint32_t GAUGE_CALL tolvane_query() { return element_list_query(tolvane_elements[0]); }
 static uint32_t GAUGE_CALL tolvane_install(HostWord arg) { return element_list_install(tolvane_elements[0], arg); }
