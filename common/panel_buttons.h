@@ -30,14 +30,7 @@ constexpr PanelButton panel_button(PanelButton& self, const PanelButtonRow& row,
                                    mouse_callback click)
 {
     PanelButton b{};
-    b.header = {
-        .version     = gauge_header_version_800,
-        .name        = row.name,
-        .elements    = self.elements,
-        .size_x_mm   = panel_button_size_mm,
-        .mouse_rects = self.mouse,
-        .callback    = callback,
-    };
+    b.header = gauge_header(row.name, self.elements, panel_button_size_mm, self.mouse, callback);
     b.face        = {.head = {.kind = ElementKind::static_image, .bitmap_id = row.face, .gauge = &self.header,
                               .image_flags = image_flags::plain}};
     b.elements[0] = &self.face.head;

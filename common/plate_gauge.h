@@ -15,14 +15,7 @@ constexpr PlateGauge plate_gauge(PlateGauge& self, const char* name, uint32_t pl
                                  gauge_callback callback)
 {
     PlateGauge g{};
-    g.header = {
-        .version     = gauge_header_version_800,
-        .name        = name,
-        .elements    = self.elements,
-        .size_x_mm   = size_x_mm,
-        .mouse_rects = self.mouse,
-        .callback    = callback,
-    };
+    g.header = gauge_header(name, self.elements, size_x_mm, self.mouse, callback);
     g.plate = {.head = {.kind = ElementKind::static_image, .bitmap_id = plate, .gauge = &self.header,
                         .image_flags = image_flags::plain}};
     g.elements[0] = &self.plate.head;

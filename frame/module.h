@@ -78,6 +78,20 @@ constexpr uint32_t count_of(const NonlinearityEntry (&)[N]) { return N; }
 
 constexpr ModuleVar module_var(uint32_t token) { return ModuleVar{.token = token}; }
 
+// The version-800 header of a gauge whose records a builder writes.
+constexpr GaugeHeader gauge_header(const char* name, ElementHeader** elements, uint32_t size_x_mm,
+                                   MouseRect* mouse_rects, gauge_callback callback)
+{
+    return {
+        .version     = gauge_header_version_800,
+        .name        = name,
+        .elements    = elements,
+        .size_x_mm   = size_x_mm,
+        .mouse_rects = mouse_rects,
+        .callback    = callback,
+    };
+}
+
 // A child rectangle whose mouse callback acts on a click.
 constexpr MouseRect click_zone(int32_t x, int32_t y, int32_t width, int32_t height, int32_t cursor,
                                uint32_t mouse_flags, mouse_callback callback)

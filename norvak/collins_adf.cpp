@@ -98,34 +98,34 @@ static int32_t GAUGE_CALL mode_off_click(MouseClick*, uint32_t)
     return 0;
 }
 
-static int32_t GAUGE_CALL mode_adf_click(MouseClick*, uint32_t)
+// ADF and TONE: from OFF the head switches on with a click; between ADF and TONE it only moves the
+// knob and tells the host whether the audio is on. Selecting the mode already set does nothing.
+static void select_mode(int32_t frame, int32_t tone)
 {
     if (adf_power == 0 && adf_tone == 0) {
-        adf_mode_frame = mode_adf;
+        adf_mode_frame = frame;
         play_click(adf_sound);
         adf_power = 1;
+        if (tone != 0) {
+            adf_tone = 1;
+            trigger_key_event(event::adf_audio_on, 0);
+        }
+    } else if (adf_power != 0 && (adf_tone != 0) != (tone != 0)) {
+        adf_mode_frame = frame;
+        adf_tone       = tone;
+        trigger_key_event(tone != 0 ? event::adf_audio_on : event::adf_audio_off, 0);
     }
-    if (adf_power != 0 && adf_tone != 0) {
-        adf_mode_frame = mode_adf;
-        adf_tone       = 0;
-        trigger_key_event(event::adf_audio_off, 0);
-    }
+}
+
+static int32_t GAUGE_CALL mode_adf_click(MouseClick*, uint32_t)
+{
+    select_mode(mode_adf, 0);
     return 0;
 }
 
 static int32_t GAUGE_CALL mode_tone_click(MouseClick*, uint32_t)
 {
-    if (adf_power == 0 && adf_tone == 0) {
-        adf_mode_frame = mode_tone;
-        play_click(adf_sound);
-        adf_power = 1;
-        adf_tone  = 1;
-        trigger_key_event(event::adf_audio_on, 0);
-    } else if (adf_power != 0 && adf_tone == 0) {
-        adf_mode_frame = mode_tone;
-        adf_tone       = 1;
-        trigger_key_event(event::adf_audio_on, 0);
-    }
+    select_mode(mode_tone, 1);
     return 0;
 }
 

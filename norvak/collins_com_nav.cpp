@@ -10,6 +10,84 @@
 #include "common/radio_decoders.h"
 #include "radio_head.h"
 
+// The callbacks the heads share (below the rows); each finds its head from the gauge it is handed.
+static void    GAUGE_CALL radio_head_callback(GaugeHeader* gauge, int32_t service_id, HostWord extra);
+static double  GAUGE_CALL radio_display_update(ElementHeader* element);
+static double  GAUGE_CALL radio_switch_frame(ElementHeader* element);
+static double  GAUGE_CALL radio_power_indicator(ElementHeader* element);
+static int32_t GAUGE_CALL radio_whole_up(MouseClick* click, uint32_t mouse_flags);
+static int32_t GAUGE_CALL radio_whole_down(MouseClick* click, uint32_t mouse_flags);
+static int32_t GAUGE_CALL radio_fraction_up(MouseClick* click, uint32_t mouse_flags);
+static int32_t GAUGE_CALL radio_fraction_down(MouseClick* click, uint32_t mouse_flags);
+static int32_t GAUGE_CALL radio_switch_off(MouseClick* click, uint32_t mouse_flags);
+static int32_t GAUGE_CALL radio_switch_on(MouseClick* click, uint32_t mouse_flags);
+
+// A tooltip argument is handed no gauge, so each head has its own: the frequency in MHz as last
+// decoded.
+template <RadioHead& head>
+static double GAUGE_CALL radio_frequency_tooltip(TooltipHostArgs)
+{
+    return head.state.whole_mhz + head.state.fraction / 100;
+}
+
+// The records of head self from its row.
+template <RadioHead& self>
+static constexpr RadioHead radio_head(const RadioHeadRow& row)
+{
+    RadioHead h{};
+    h.row    = row;
+    h.header = gauge_header(row.name, self.elements, radio_head_size_mm, self.mouse, radio_head_callback);
+    GaugeHeader* g = &self.header;
+    h.face      = head_face(g, row.face, self.face_next);
+    h.window    = head_window(g, self.window_next, self.window_failures,
+                              {.x = 16, .box_width = 108, .char_count = 6, .sources = {row.frequency_token},
+                               .highlights = self.highlights, .callback = radio_display_update});
+    h.knob      = head_knob(g, self.knob_next, row.knob_fails ? self.knob_failures : nullptr, radio_switch_frame);
+    h.indicator = head_indicator(g, self.indicator_failures, radio_power_indicator);
+
+    h.elements[0]    = &self.face.head;
+    h.face_next[0]   = &self.window.head;
+    h.window_next[0] = &self.knob.head;
+    h.knob_next[0]   = &self.indicator.head;
+
+    const FailureRecord failures[3] = {{.key = 21, .action = 3}, {.key = row.failure_key, .action = 0}, {.key = 0}};
+    for (int i = 0; i < 3; ++i) {
+        h.window_failures[i]    = failures[i];
+        h.knob_failures[i]      = row.knob_fails ? failures[i] : FailureRecord{};
+        h.indicator_failures[i] = failures[i];
+    }
+    h.highlights[0]   = {.selection = row.whole_selection, .first = 0, .last = 2};
+    h.highlights[1]   = {.selection = row.fraction_selection, .first = 4, .last = 5};
+    h.highlights[2]   = {.selection = 0};
+    h.tooltip_args[0] = {.callback = radio_frequency_tooltip<self>};
+
+    constexpr uint32_t repeat = MOUSE_LEFTSINGLE | MOUSE_REPEAT;
+    MouseRect* r = h.mouse;
+    *r++ = {.type = mouse_rect_parent, .cursor = CURSOR_NONE, .help_id = row.help_id};
+    *r++ = {.type = mouse_rect_tooltip, .event_id = 1, .action = {.text = row.tooltip}, .args = self.tooltip_args};
+    // The frequency window: left half whole MHz, right half the fraction; upper halves step up.
+    *r++ = {.type = mouse_rect_parent, .x = 34, .y = 8, .width = 90, .height = 60, .cursor = CURSOR_NONE,
+            .help_id = row.window_help_id};
+    *r++ = up_zone(0, 0, 45, 30, repeat, radio_whole_up);
+    *r++ = down_zone(0, 30, 45, 30, repeat, radio_whole_down);
+    *r++ = up_zone(45, 0, 45, 30, repeat, radio_fraction_up);
+    *r++ = down_zone(45, 30, 45, 30, repeat, radio_fraction_down);
+    *r++ = {.type = mouse_rect_end_parent};
+    // The tuning knob in quarters: left whole MHz, right fraction.
+    *r++ = up_zone(83, 88, 22, 22, MOUSE_LEFTSINGLE, radio_whole_up);
+    *r++ = down_zone(83, 110, 22, 22, MOUSE_LEFTSINGLE, radio_whole_down);
+    *r++ = up_zone(105, 88, 22, 22, MOUSE_LEFTSINGLE, radio_fraction_up);
+    *r++ = down_zone(105, 110, 22, 22, MOUSE_LEFTSINGLE, radio_fraction_down);
+    // The mode knob as a power switch: OFF and ON positions.
+    *r++ = knob_zone(0, 87, radio_switch_off);
+    *r++ = knob_zone(22, 81, radio_switch_on);
+    *r++ = {.type = mouse_rect_end_parent};
+    *r   = {.type = mouse_rect_end};
+
+    h.state = {.switch_frame = knob_at_off};
+    return h;
+}
+
 constinit RadioHead collins_com1 = radio_head<collins_com1>({
     .name = "Collins_COM1", .face = 380, .frequency_token = token::com1_frequency, .power = &com1_power,
     .decode_whole_mhz = decode_com_whole_mhz, .whole_up_below = 135, .whole_down_above = 118,
@@ -66,7 +144,7 @@ static void refresh_whole(RadioHead& head)
 }
 static void refresh_fraction(RadioHead& head) { head.state.fraction = decode_bcd_fraction(head.row.frequency_token); }
 
-void GAUGE_CALL radio_head_callback(GaugeHeader* gauge, int32_t service_id, HostWord extra)
+static void GAUGE_CALL radio_head_callback(GaugeHeader* gauge, int32_t service_id, HostWord extra)
 {
     RadioHead* head = head_of(gauge);
     if (head == nullptr)
@@ -87,7 +165,7 @@ void GAUGE_CALL radio_head_callback(GaugeHeader* gauge, int32_t service_id, Host
 }
 
 // The window is formatted even while dark, so it is current the moment power returns.
-double GAUGE_CALL radio_display_update(ElementHeader* element)
+static double GAUGE_CALL radio_display_update(ElementHeader* element)
 {
     const RadioHead* head = head_of(element);
     const auto v = static_cast<uint32_t>(reinterpret_cast<String*>(element)->sources[0].value.i32);
@@ -96,13 +174,13 @@ double GAUGE_CALL radio_display_update(ElementHeader* element)
     return v;
 }
 
-double GAUGE_CALL radio_switch_frame(ElementHeader* element)
+static double GAUGE_CALL radio_switch_frame(ElementHeader* element)
 {
     const RadioHead* head = head_of(element);
     return head ? head->state.switch_frame : knob_at_off;
 }
 
-double GAUGE_CALL radio_power_indicator(ElementHeader* element)
+static double GAUGE_CALL radio_power_indicator(ElementHeader* element)
 {
     const RadioHead* head = head_of(element);
     return head && powered(*head) ? 0.0 : -1.0;
@@ -110,7 +188,7 @@ double GAUGE_CALL radio_power_indicator(ElementHeader* element)
 
 // Every tuning zone refreshes its cache first, so the limit is tested against the frequency current
 // at the click even between updates.
-int32_t GAUGE_CALL radio_whole_up(MouseClick* click, uint32_t)
+static int32_t GAUGE_CALL radio_whole_up(MouseClick* click, uint32_t)
 {
     if (RadioHead* head = head_of(click)) {
         refresh_whole(*head);
@@ -120,7 +198,7 @@ int32_t GAUGE_CALL radio_whole_up(MouseClick* click, uint32_t)
     return 0;
 }
 
-int32_t GAUGE_CALL radio_whole_down(MouseClick* click, uint32_t)
+static int32_t GAUGE_CALL radio_whole_down(MouseClick* click, uint32_t)
 {
     if (RadioHead* head = head_of(click)) {
         refresh_whole(*head);
@@ -130,7 +208,7 @@ int32_t GAUGE_CALL radio_whole_down(MouseClick* click, uint32_t)
     return 0;
 }
 
-int32_t GAUGE_CALL radio_fraction_up(MouseClick* click, uint32_t)
+static int32_t GAUGE_CALL radio_fraction_up(MouseClick* click, uint32_t)
 {
     if (RadioHead* head = head_of(click)) {
         refresh_fraction(*head);
@@ -140,7 +218,7 @@ int32_t GAUGE_CALL radio_fraction_up(MouseClick* click, uint32_t)
     return 0;
 }
 
-int32_t GAUGE_CALL radio_fraction_down(MouseClick* click, uint32_t)
+static int32_t GAUGE_CALL radio_fraction_down(MouseClick* click, uint32_t)
 {
     if (RadioHead* head = head_of(click)) {
         refresh_fraction(*head);
@@ -160,14 +238,14 @@ static void set_power(RadioHead& head, int32_t on)
     *head.row.power = on;
 }
 
-int32_t GAUGE_CALL radio_switch_off(MouseClick* click, uint32_t)
+static int32_t GAUGE_CALL radio_switch_off(MouseClick* click, uint32_t)
 {
     if (RadioHead* head = head_of(click))
         set_power(*head, 0);
     return 0;
 }
 
-int32_t GAUGE_CALL radio_switch_on(MouseClick* click, uint32_t)
+static int32_t GAUGE_CALL radio_switch_on(MouseClick* click, uint32_t)
 {
     if (RadioHead* head = head_of(click))
         set_power(*head, 1);

@@ -32,13 +32,7 @@ struct PanelLamp {
 constexpr PanelLamp panel_lamp(PanelLamp& self, const PanelLampRow& row)
 {
     PanelLamp l{};
-    l.header = {
-        .version     = gauge_header_version_800,
-        .name        = row.name,
-        .elements    = self.elements,
-        .size_x_mm   = panel_lamp_size_mm,
-        .mouse_rects = self.mouse,
-    };
+    l.header = gauge_header(row.name, self.elements, panel_lamp_size_mm, self.mouse, nullptr);
     l.plate = {.head = {.kind = ElementKind::static_image, .bitmap_id = row.plate, .gauge = &self.header,
                         .next = self.plate_next, .image_flags = image_flags::plain}};
     l.lamp  = {

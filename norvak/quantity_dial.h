@@ -40,14 +40,7 @@ constexpr QuantityDial<N> quantity_dial(QuantityDial<N>& self, const QuantityDia
                                         const NonlinearityEntry (&table)[N])
 {
     QuantityDial<N> d{};
-    d.header = {
-        .version     = gauge_header_version_800,
-        .name        = row.name,
-        .elements    = self.elements,
-        .size_x_mm   = quantity_dial_size_mm,
-        .mouse_rects = self.mouse,
-        .callback    = row.callback,
-    };
+    d.header = gauge_header(row.name, self.elements, quantity_dial_size_mm, self.mouse, row.callback);
     d.face   = {.head = {.kind = ElementKind::static_image, .bitmap_id = row.face, .gauge = &self.header,
                          .next = self.face_next, .image_flags = image_flags::face}};
     d.needle = {

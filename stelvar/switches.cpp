@@ -4,6 +4,39 @@
 // records; the callbacks they share find their switch from the gauge the host hands them.
 #include "toggle_switch.h"
 
+// The lever frame as a callback: the source value.
+static double GAUGE_CALL switch_lever_frame(ElementHeader* element);
+
+// The callbacks the switches share (below the rows); each finds its switch from the gauge it is
+// handed.
+static void    GAUGE_CALL toggle_switch_callback(GaugeHeader* gauge, int32_t service_id, HostWord extra);
+static int32_t GAUGE_CALL toggle_switch_click(MouseClick* click, uint32_t mouse_flags);
+
+// The records of switch self from its row.
+static constexpr ToggleSwitch toggle_switch(ToggleSwitch& self, const ToggleSwitchRow& row)
+{
+    ToggleSwitch s{};
+    s.row    = row;
+    s.header = gauge_header(row.name, self.elements, switch_size_mm, self.mouse, toggle_switch_callback);
+    s.plate = {.head = {.kind = ElementKind::static_image, .bitmap_id = switch_plate_bitmap, .gauge = &self.header,
+                        .next = self.plate_next, .image_flags = image_flags::plain}};
+    s.lever = {
+        .head        = {.kind = ElementKind::icon, .bitmap_id = switch_lever_bitmap, .gauge = &self.header,
+                        .image_flags = image_flags::plain},
+        .source      = module_var(row.state_token),
+        .scale       = 1.0,
+        .frame_count = 2,
+        .callback    = row.lever_frame,
+    };
+    s.elements[0]   = &self.plate.head;
+    s.plate_next[0] = &self.lever.head;
+    s.mouse[0] = {.type = mouse_rect_parent, .cursor = CURSOR_NONE, .help_id = row.help_id};
+    s.mouse[1] = click_zone(0, 0, 30, 44, CURSOR_HAND, MOUSE_LEFTSINGLE, toggle_switch_click);
+    s.mouse[2] = {.type = mouse_rect_end_parent};
+    s.mouse[3] = {.type = mouse_rect_end};
+    return s;
+}
+
 constinit ToggleSwitch battery_switch = toggle_switch(battery_switch, {
     .name = "Battery_Switch", .state_token = token::battery, .toggle_event = event::battery_toggle,
     .help_id = 0xAB13, .lever_frame = switch_lever_frame});
@@ -40,18 +73,18 @@ static ToggleSwitch* switch_of(const GaugeHeader* gauge)
     return nullptr;
 }
 
-double GAUGE_CALL switch_lever_frame(ElementHeader* element)
+static double GAUGE_CALL switch_lever_frame(ElementHeader* element)
 {
     return reinterpret_cast<Icon*>(element)->source.value.f64;
 }
 
-void GAUGE_CALL toggle_switch_callback(GaugeHeader* gauge, int32_t service_id, HostWord extra)
+static void GAUGE_CALL toggle_switch_callback(GaugeHeader* gauge, int32_t service_id, HostWord extra)
 {
     if (ToggleSwitch* s = switch_of(gauge))
         click_sound_service(s->sound, service_id, extra, switch_click_wave);
 }
 
-int32_t GAUGE_CALL toggle_switch_click(MouseClick* click, uint32_t)
+static int32_t GAUGE_CALL toggle_switch_click(MouseClick* click, uint32_t)
 {
     if (ToggleSwitch* s = click ? switch_of(click->gauge) : nullptr) {
         trigger_key_event(s->row.toggle_event, 0);
