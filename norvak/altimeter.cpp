@@ -38,7 +38,8 @@ static FailureRecord hundreds_failures[] = {{.key = 3, .action = 1}, {.key = 7, 
 
 static Needle hundreds = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1240, .x = 141, .y = 139, .offset_x = 35, .offset_y = 13,
-               .gauge = &altimeter_header, .next = hundreds_next, .failures = hundreds_failures, .image_flags = image_flags::needle},
+               .gauge = &altimeter_header, .next = hundreds_next, .failures = hundreds_failures,
+               .image_flags = image_flags::needle},
     .source = module_var(token::altitude),
     .table  = hundreds_table, .table_count = count_of(hundreds_table),
 };
@@ -48,7 +49,8 @@ static FailureRecord thousands_failures[] = {{.key = 3, .action = 1}, {.key = 7,
 
 static Needle thousands = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1250, .x = 141, .y = 139, .offset_x = 33, .offset_y = 14,
-               .gauge = &altimeter_header, .next = thousands_next, .failures = thousands_failures, .image_flags = image_flags::needle},
+               .gauge = &altimeter_header, .next = thousands_next, .failures = thousands_failures,
+               .image_flags = image_flags::needle},
     .source = module_var(token::altitude),
     .table  = thousands_table, .table_count = count_of(thousands_table),
 };
@@ -67,7 +69,8 @@ static ElementHeader* drum_next[] = {&ten_thousands.head, nullptr};
 
 static Sprite drum = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1230, .x = 204, .y = 118, .offset_x = 138,
-                        .offset_y = 139, .gauge = &altimeter_header, .next = drum_next, .image_flags = image_flags::needle},
+                        .offset_y = 139, .gauge = &altimeter_header, .next = drum_next,
+                        .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 1.0,
     .y_source        = module_var(0), .y_scale = 1.0,
     .angle_source    = module_var(token::altimeter_setting), .angle_scale = 2.95,

@@ -13,7 +13,8 @@ constinit PanelButton map_toggle_button = event_button(map_toggle_button, {
 constinit PanelButton invisible_toggle_button = norvak_toggle(invisible_toggle_button, {
     .name = "Invisible_Toggle", .face = 100});
 constinit PanelButton fuel_toggle_button = norvak_toggle(fuel_toggle_button, {
-    .name = "Fuel_Toggle", .face = 110, .help_id = help::toggle_fuel_window, .tooltip = "Display/Hide the fuel subpanel"});
+    .name = "Fuel_Toggle", .face = 110, .help_id = help::toggle_fuel_window,
+    .tooltip = "Display/Hide the fuel subpanel"});
 constinit PanelButton close_subpanel_button = norvak_toggle(close_subpanel_button, {
     .name = "Close_Subpanel", .face = 120, .tooltip = "Close the subpanel"});
 constinit PanelButton radios_toggle_button = norvak_toggle(radios_toggle_button, {

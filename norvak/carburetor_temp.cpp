@@ -35,7 +35,8 @@ static NonlinearityEntry left_table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 2470, .gauge = &carburetor_temp_header, .image_flags = image_flags::plain},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 2470, .gauge = &carburetor_temp_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* left_needle_next[] = {&glass.head, nullptr};
 

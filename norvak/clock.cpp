@@ -10,7 +10,8 @@ static NonlinearityEntry minute_table[] = {{.x = 140, .y = 120, .value = 0.0}, {
 static NonlinearityEntry second_table[] = {{.x = 140, .y = 120, .value = 0.0}, {.x = 140, .y = 160, .value = 30.0}};
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 1200, .gauge = &clock_header, .image_flags = image_flags::plain},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 1200, .gauge = &clock_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* second_next[] = {&glass.head, nullptr};
 

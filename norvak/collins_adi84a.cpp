@@ -76,7 +76,8 @@ static bool nav1_unusable()
 {
     if (nav1_power == 0 || read_token_u32(token::nav_receiver_failed) != 0)
         return true;
-    return read_token(token::nav_gps) == 0.0 && (read_token_u32(token::nav_signal_flagged) != 0 || read_token(token::nav_signal_strength) < 20.0);
+    return read_token(token::nav_gps) == 0.0 &&
+           (read_token_u32(token::nav_signal_flagged) != 0 || read_token(token::nav_signal_strength) < 20.0);
 }
 
 static double GAUGE_CALL gs_flag(ElementHeader* element)

@@ -203,7 +203,8 @@ static ElementHeader* arrow_next[] = {&deviation_bar.head, nullptr};
 
 static Needle to_from = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 1370, .x = 149, .y = 146, .offset_x = 19, .offset_y = 32,
-                 .gauge = &collins_hsi70_header, .next = arrow_next, .failures = nav_failures, .image_flags = image_flags::needle},
+                 .gauge = &collins_hsi70_header, .next = arrow_next, .failures = nav_failures,
+                 .image_flags = image_flags::needle},
     .source   = module_var(token::to_from),
     .callback = to_from_arrow,
 };
@@ -211,7 +212,8 @@ static ElementHeader* course_next[] = {&to_from.head, nullptr};
 
 static Needle course_pointer = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 1390, .x = 149, .y = 146, .offset_x = 60, .offset_y = 83,
-                 .gauge = &collins_hsi70_header, .next = course_next, .failures = nav_failures, .image_flags = image_flags::needle},
+                 .gauge = &collins_hsi70_header, .next = course_next, .failures = nav_failures,
+                 .image_flags = image_flags::needle},
     .source   = module_var(token::course),
     .callback = course_minus_heading,
 };
@@ -219,7 +221,8 @@ static ElementHeader* bug_next[] = {&course_pointer.head, nullptr};
 
 static Needle heading_bug = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 1380, .x = 149, .y = 146, .offset_x = 8, .offset_y = 107,
-                 .gauge = &collins_hsi70_header, .next = bug_next, .failures = card_failures, .image_flags = image_flags::needle},
+                 .gauge = &collins_hsi70_header, .next = bug_next, .failures = card_failures,
+                 .image_flags = image_flags::needle},
     .source   = module_var(token::heading_bug),
     .callback = bug_minus_heading,
 };

@@ -19,7 +19,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 1300, .gauge = &flaps_position_header, .image_flags = image_flags::plain},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 1300, .gauge = &flaps_position_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 

@@ -22,7 +22,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 3060, .gauge = &fuel_flow_header, .image_flags = image_flags::plain},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 3060, .gauge = &fuel_flow_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 
@@ -30,7 +31,8 @@ static FailureRecord needle_failures[] = {{.key = 2, .action = 0}, {.key = 20, .
 
 static Needle needle = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 3040, .x = 100, .y = 100, .offset_x = 30, .offset_y = 5,
-               .gauge = &fuel_flow_header, .next = needle_next, .failures = needle_failures, .image_flags = image_flags::needle},
+               .gauge = &fuel_flow_header, .next = needle_next, .failures = needle_failures,
+               .image_flags = image_flags::needle},
     .source = module_var(token::engine1_fuel_flow),
     .table  = table, .table_count = count_of(table),
 };

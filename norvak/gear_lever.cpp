@@ -10,7 +10,8 @@ static double GAUGE_CALL lever_frame(ElementHeader* element)
 }
 
 static Icon lever = {
-    .head        = {.kind = ElementKind::icon, .bitmap_id = 2330, .gauge = &gear_lever_header, .image_flags = image_flags::plain},
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 2330, .gauge = &gear_lever_header,
+                    .image_flags = image_flags::plain},
     .source      = module_var(token::gear_handle),
     .scale       = 1.0,
     .frame_count = 2,

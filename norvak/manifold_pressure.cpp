@@ -10,7 +10,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 2030, .gauge = &manifold_pressure_header, .image_flags = image_flags::plain},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 2030, .gauge = &manifold_pressure_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* engine2_needle_next[] = {&glass.head, nullptr};
 

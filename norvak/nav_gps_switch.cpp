@@ -20,7 +20,8 @@ static int32_t GAUGE_CALL nav_gps_click(MouseClick*, uint32_t)
 }
 
 static Icon selector = {
-    .head        = {.kind = ElementKind::icon, .bitmap_id = 1480, .gauge = &nav_gps_switch_header, .image_flags = image_flags::plain},
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 1480, .gauge = &nav_gps_switch_header,
+                    .image_flags = image_flags::plain},
     .source      = module_var(token::nav_gps),
     .scale       = 1.0,
     .frame_count = 2,

@@ -18,7 +18,8 @@ static NonlinearityEntry left_table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 3020, .gauge = &oil_temperature_header, .image_flags = image_flags::plain},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 3020, .gauge = &oil_temperature_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* left_needle_next[] = {&glass.head, nullptr};
 

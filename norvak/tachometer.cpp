@@ -9,7 +9,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 2070, .gauge = &tachometer_header, .image_flags = image_flags::plain},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 2070, .gauge = &tachometer_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* engine2_needle_next[] = {&glass.head, nullptr};
 

@@ -231,7 +231,8 @@ static ElementHeader* drum_next[] = {&volume.head, nullptr};
 
 static Sprite drum = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 280, .x = 91, .y = 54, .offset_x = 168,
-                        .offset_y = 150, .gauge = &radio_adf_header, .next = drum_next, .image_flags = image_flags::needle},
+                        .offset_y = 150, .gauge = &radio_adf_header, .next = drum_next,
+                        .image_flags = image_flags::needle},
     .x_scale         = 1.0,
     .y_scale         = 1.0,
     .angle_scale     = 1.0,
