@@ -17,7 +17,16 @@ void write_element_text(ElementHeader* element, const char* format, ...)
 void set_hidden(ElementHeader* element, bool hidden)
 {
     if (hidden)
-        element->image_flags |= IMAGE_FLAGS_HIDDEN;
+        element->image_flags |= image_flags::hidden;
     else
-        element->image_flags &= ~IMAGE_FLAGS_HIDDEN;
+        element->image_flags &= ~image_flags::hidden;
+}
+
+void set_drum_powered(ElementHeader* element, bool powered)
+{
+    if (powered)
+        element->image_flags |= image_flags::luminous;
+    else
+        element->image_flags &= ~image_flags::luminous;
+    element->image_flags &= ~image_flags::no_transparency;
 }

@@ -5,45 +5,52 @@
 #include <initializer_list>
 #include <cstring>
 
+#include "frame/sim_ids.h"
+
 namespace {
 
-struct NamedWindow {
+// The names an option value may use instead of a number. Looked up in this order; a name matches
+// when the value begins with it.
+struct OptionName {
     const char* name;
-    int32_t     id;
+    uint32_t    value;
 };
 
-// Looked up in this order; a name matches when the value begins with it.
-constexpr NamedWindow panel_windows[] = {
-    {"MAIN_PANEL", 0},
-    {"RADIO_STACK_PANEL", 50},
-    {"COMPASS_PANEL", 75},
-    {"ANNUNCIATOR_PANEL", 125},
-    {"ANNUNCIATOR2_PANEL", 150},
-    {"COLLECTIVE_PANEL", 200},
-    {"THROTTLE_PANEL", 10},
-    {"MINI_CONTROLS_PANEL", 100},
-    {"IFR_MAIN_PANEL", 175},
-    {"GPS_PANEL", 225},
-    {"OVERHEAD_PANEL", 250},
+constexpr OptionName panel_windows[] = {
+    {"MAIN_PANEL", panel_window::main_panel},
+    {"RADIO_STACK_PANEL", panel_window::radio_stack_panel},
+    {"COMPASS_PANEL", panel_window::compass_panel},
+    {"ANNUNCIATOR_PANEL", panel_window::annunciator_panel},
+    {"ANNUNCIATOR2_PANEL", panel_window::annunciator2_panel},
+    {"COLLECTIVE_PANEL", panel_window::collective_panel},
+    {"THROTTLE_PANEL", panel_window::throttle_panel},
+    {"MINI_CONTROLS_PANEL", panel_window::mini_controls_panel},
+    {"IFR_MAIN_PANEL", panel_window::ifr_main_panel},
+    {"GPS_PANEL", panel_window::gps_panel},
+    {"OVERHEAD_PANEL", panel_window::overhead_panel},
 };
 
-struct NamedHelp {
-    const char* name;
-    uint32_t    id;
-};
-
-constexpr NamedHelp help_names[] = {
-    {"TOGGLE_RADIO_WINDOW", 0xAB86},
-    {"TOGGLE_GPS_WINDOW", 0xAB87},
-    {"TOGGLE_THROTTLE_WINDOW", 0xAB88},
-    {"TOGGLE_COMPASS_WINDOW", 0xAB89},
-    {"TOGGLE_FUEL_WINDOW", 0xAB8A},
-    {"TOGGLE_COLLECTIVE_WINDOW", 0xAB8B},
+constexpr OptionName help_names[] = {
+    {"TOGGLE_RADIO_WINDOW", help::toggle_radio_window},
+    {"TOGGLE_GPS_WINDOW", help::toggle_gps_window},
+    {"TOGGLE_THROTTLE_WINDOW", help::toggle_throttle_window},
+    {"TOGGLE_COMPASS_WINDOW", help::toggle_compass_window},
+    {"TOGGLE_FUEL_WINDOW", help::toggle_fuel_window},
+    {"TOGGLE_COLLECTIVE_WINDOW", help::toggle_collective_window},
 };
 
 constexpr uint32_t lowest_numbered_help_id = 0xA000;
 
 bool begins_with(const char* text, const char* prefix) { return std::strncmp(text, prefix, std::strlen(prefix)) == 0; }
+
+template <std::size_t N>
+const OptionName* named_in(const char* text, const OptionName (&names)[N])
+{
+    for (const OptionName& n : names)
+        if (begins_with(text, n.name))
+            return &n;
+    return nullptr;
+}
 
 std::ptrdiff_t first_of(const char* text, std::size_t length, char c)
 {
@@ -92,9 +99,8 @@ int32_t panel_window_id(const char* text)
 {
     if (text == nullptr || text[0] == '\0')
         return -1;
-    for (const NamedWindow& w : panel_windows)
-        if (begins_with(text, w.name))
-            return w.id;
+    if (const OptionName* window = named_in(text, panel_windows))
+        return static_cast<int32_t>(window->value);
     return option_number(text);
 }
 
@@ -102,9 +108,8 @@ uint32_t help_id_from_text(const char* text)
 {
     if (text == nullptr || text[0] == '\0')
         return 0;
-    for (const NamedHelp& h : help_names)
-        if (begins_with(text, h.name))
-            return h.id;
+    if (const OptionName* help = named_in(text, help_names))
+        return help->value;
     int32_t n = option_number(text);
     return n >= static_cast<int32_t>(lowest_numbered_help_id) ? static_cast<uint32_t>(n) : 0;
 }

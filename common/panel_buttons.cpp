@@ -11,14 +11,6 @@
 
 namespace {
 
-constexpr uint32_t event_window_toggle = 0x103CA;
-constexpr uint32_t event_window_open   = 0x103CB;
-constexpr uint32_t event_window_close  = 0x103CC;
-constexpr uint32_t event_view_forward  = 0x100C6;
-constexpr uint32_t event_view_back     = 0x100C7;
-constexpr uint32_t event_view_home     = 0x10153;
-
-constexpr uint32_t main_panel      = 0;
 constexpr int32_t  lowest_face     = 100;
 constexpr int32_t  face_step       = 10;
 // A view step count beyond any number of views a host has would only stall the panel.
@@ -44,10 +36,10 @@ void step_view(const char* text)
         return;
     int32_t n = option_number(text + at + 1);
     if (n == 0) {
-        trigger_key_event(event_view_home, 0);
+        trigger_key_event(event::view_home, 0);
         return;
     }
-    uint32_t event_id = n > 0 ? event_view_forward : event_view_back;
+    uint32_t event_id = n > 0 ? event::view_forward : event::view_back;
     int32_t  steps    = n > 0 ? (n > view_step_limit ? view_step_limit : n)
                               : (n < -view_step_limit ? view_step_limit : -n);
     for (int32_t i = 0; i < steps; ++i)
@@ -85,7 +77,7 @@ void panel_toggle_service(GaugeHeader* gauge, int32_t service_id, uint32_t highe
         if (a != option_not_found) {
             int32_t window = panel_window_id(text + a + 1);
             if (window >= 0)
-                trigger_key_event(event_window_close, static_cast<uint32_t>(window));
+                trigger_key_event(event::window_close, static_cast<uint32_t>(window));
         }
         gauge->user_data = 1;
     }
@@ -98,12 +90,12 @@ int32_t GAUGE_CALL panel_toggle_click(MouseClick* click, uint32_t)
         return 0;
     const char* text = gauge->parameters;
     if (!has_text(text)) {
-        panel_window_toggle(main_panel);
+        panel_window_toggle(panel_window::main_panel);
         return 0;
     }
-    send_for_each(text, "o", event_window_open);
-    send_for_each(text, "c", event_window_close);
-    send_for_each(text, "t", event_window_toggle);
+    send_for_each(text, "o", event::window_open);
+    send_for_each(text, "c", event::window_close);
+    send_for_each(text, "t", event::window_toggle);
     step_view(text);
     return 0;
 }

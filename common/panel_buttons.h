@@ -30,16 +30,9 @@ constexpr PanelButton panel_button(PanelButton& self, const PanelButtonRow& row,
                                    mouse_callback click)
 {
     PanelButton b{};
-    b.header = {
-        .version     = gauge_header_version_800,
-        .name        = row.name,
-        .elements    = self.elements,
-        .size_x_mm   = panel_button_size_mm,
-        .mouse_rects = self.mouse,
-        .callback    = callback,
-    };
+    b.header = gauge_header(row.name, self.elements, panel_button_size_mm, self.mouse, callback);
     b.face        = {.head = {.kind = ElementKind::static_image, .bitmap_id = row.face, .gauge = &self.header,
-                              .image_flags = 0x3}};
+                              .image_flags = image_flags::plain}};
     b.elements[0] = &self.face.head;
     b.elements[1] = nullptr;
 
@@ -60,10 +53,19 @@ int32_t GAUGE_CALL panel_toggle_click(MouseClick* click, uint32_t mouse_flags);
 // The body of a module's toggle gauge callback; faces run from 100 to highest_face in steps of 10.
 void panel_toggle_service(GaugeHeader* gauge, int32_t service_id, uint32_t highest_face);
 
-// Toggle button: its callbacks act on its parameter text.
-constexpr PanelButton toggle_button(PanelButton& self, const PanelButtonRow& row, gauge_callback callback)
+// The gauge callback of a module's toggle buttons.
+template <uint32_t highest_face>
+void GAUGE_CALL panel_toggle_callback(GaugeHeader* gauge, int32_t service_id, HostWord)
 {
-    return panel_button(self, row, callback, panel_toggle_click);
+    panel_toggle_service(gauge, service_id, highest_face);
+}
+
+// Toggle button of a module whose faces go up to highest_face: its callbacks act on its parameter
+// text.
+template <uint32_t highest_face>
+constexpr PanelButton toggle_button(PanelButton& self, const PanelButtonRow& row)
+{
+    return panel_button(self, row, panel_toggle_callback<highest_face>, panel_toggle_click);
 }
 
 // Event button: no callbacks; the host fires the row's event on a click.

@@ -2,13 +2,6 @@
 
 #include "frame/module.h"
 
-namespace {
-
-constexpr uint32_t adf_whole_digits = 0x10;   // hundreds, tens, units as BCD
-constexpr uint32_t adf_extended     = 0x12;   // 256 for a thousands digit of 1, plus the tenths
-
-}  // namespace
-
 double decode_com_whole_mhz(uint32_t token)
 {
     const uint32_t v = read_token_u32(token);
@@ -45,15 +38,15 @@ double decode_bcd_code(uint32_t token)
 
 double decode_adf_whole_khz()
 {
-    const uint32_t v = read_token_u32(adf_whole_digits);
-    const uint32_t e = read_token_u32(adf_extended);
+    const uint32_t v = read_token_u32(token::adf_whole);
+    const uint32_t e = read_token_u32(token::adf_extended);
     const uint32_t thousands = e >= 256 ? 1 : 0;
     return 1000 * thousands + 100 * (v >> 8) + 10 * ((v >> 4) & 0xF) + (v & 0xF);
 }
 
 double decode_adf_tenths()
 {
-    uint32_t t = read_token_u32(adf_extended);
+    uint32_t t = read_token_u32(token::adf_extended);
     if (t >= 256)
         t -= 256;
     return t;

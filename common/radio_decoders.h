@@ -18,9 +18,9 @@ double decode_bcd_fraction(uint32_t token);
 // Four BCD digits, thousands first, as a decimal number (0x1200 gives 1200).
 double decode_bcd_code(uint32_t token);
 
-// ADF frequency, whole kHz 0 to 1999: three BCD digits in token 0x10, a thousands digit of 1
-// when token 0x12 is 256 or more.
+// ADF frequency, whole kHz 0 to 1999: three BCD digits in token::adf_whole, a thousands digit of
+// 1 when token::adf_extended is 256 or more.
 double decode_adf_whole_khz();
 
-// ADF tenths digit: token 0x12 less 256 when it is 256 or more.
+// ADF tenths digit: token::adf_extended less 256 when it is 256 or more.
 double decode_adf_tenths();

@@ -20,7 +20,7 @@ static char atc_id[32];
 
 static String plate_text = {
     .head = {.kind = ElementKind::string, .bitmap_id = no_bitmap, .gauge = &registration_header,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
     .sources = {module_var(0), module_var(0), module_var(0)},
     .box_width = 150, .box_height = 25,
     .text_colour = 0xFFFFFF, .background_colour = 0x000000, .highlight_colour = 0x5C5C5C,
@@ -31,7 +31,7 @@ static ElementHeader* plate_next[] = {&plate_text.head, nullptr};
 
 static StaticImage plate = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 50, .gauge = &registration_header, .next = plate_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 

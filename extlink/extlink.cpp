@@ -27,7 +27,7 @@ int failed(uint32_t* result, uint32_t code)
 
 int succeeded(uint32_t* result)
 {
-    *result = ext_ok;
+    *result = ext::ok;
     return 1;
 }
 
@@ -83,34 +83,34 @@ void distribute_answers(uint8_t* base, uint8_t* end, uint32_t reads)
 int ext_open(uint32_t required_version, uint32_t* result, void* buffer, uint32_t size)
 {
     if (ext_link.base != nullptr)
-        return failed(result, ext_already_open);
+        return failed(result, ext::already_open);
     if (buffer == nullptr || size < ext_min_buffer)
-        return failed(result, ext_bad_buffer);
+        return failed(result, ext::bad_buffer);
     ext_link.receiver_version = 0;
     ext_link.host_version     = 0;
     ext_link.window           = FindWindowExA(nullptr, nullptr, "UIPCMAIN", nullptr);
     if (ext_link.window == nullptr)
-        return failed(result, ext_no_window);
+        return failed(result, ext::no_window);
     ext_link.limit = size < ext_max_buffer ? size : ext_max_buffer;
     ext_link.base  = static_cast<uint8_t*>(buffer);
     ext_link.next  = ext_link.base + 4;
     ext_link.reads = 0;
 
     const uint16_t client_version = ext_client_version;
-    if (!ext_read(ext_receiver_version_offset, 4, &ext_link.receiver_version, result) ||
-        !ext_read(ext_host_version_offset, 4, &ext_link.host_version, result) ||
-        !ext_write(ext_client_version_offset, 2, &client_version, result) || !ext_process(result)) {
+    if (!ext_read(ext::receiver_version_offset, 4, &ext_link.receiver_version, result) ||
+        !ext_read(ext::host_version_offset, 4, &ext_link.host_version, result) ||
+        !ext_write(ext::client_version_offset, 2, &client_version, result) || !ext_process(result)) {
         close_link();
         return 0;
     }
     if (ext_link.receiver_version < ext_min_receiver_version || ext_link.host_version >> 16 != ext_host_version_mark) {
         close_link();
-        return failed(result, ext_bad_version);
+        return failed(result, ext::bad_version);
     }
     ext_link.host_version &= 0xFFFF;
     if (required_version != 0 && required_version != ext_link.host_version) {
         close_link();
-        return failed(result, ext_wrong_host_version);
+        return failed(result, ext::wrong_host_version);
     }
     return succeeded(result);
 }
@@ -118,9 +118,9 @@ int ext_open(uint32_t required_version, uint32_t* result, void* buffer, uint32_t
 int ext_read(uint32_t offset, uint32_t bytes, void* destination, uint32_t* result)
 {
     if (ext_link.base == nullptr)
-        return failed(result, ext_closed);
+        return failed(result, ext::closed);
     if (!fits(bytes, 24) || ext_link.reads >= ext_max_reads)
-        return failed(result, ext_no_room);
+        return failed(result, ext::no_room);
     uint8_t* record = ext_link.next;
     put32(record, ext_read_id);
     put32(record + 4, offset);
@@ -135,9 +135,9 @@ int ext_read(uint32_t offset, uint32_t bytes, void* destination, uint32_t* resul
 int ext_write(uint32_t offset, uint32_t bytes, const void* source, uint32_t* result)
 {
     if (ext_link.base == nullptr)
-        return failed(result, ext_closed);
+        return failed(result, ext::closed);
     if (!fits(bytes, 20))
-        return failed(result, ext_no_room);
+        return failed(result, ext::no_room);
     uint8_t* record = ext_link.next;
     put32(record, ext_write_id);
     put32(record + 4, offset);
@@ -152,10 +152,10 @@ int ext_process(uint32_t* result)
 {
     uint8_t* const base = ext_link.base;
     if (base == nullptr)
-        return failed(result, ext_closed);
+        return failed(result, ext::closed);
     uint8_t* const end = ext_link.next;
     if (end <= base + 4)
-        return failed(result, ext_nothing_queued);
+        return failed(result, ext::nothing_queued);
     put32(end, 0);
     put32(base, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&ext_process)));
 
@@ -167,7 +167,7 @@ int ext_process(uint32_t* result)
     if (ext_link.base == base)
         ext_link.next = base + 4;
     if (reply != 1)
-        return failed(result, ext_not_answered);
+        return failed(result, ext::not_answered);
     distribute_answers(base, end, reads);
     return succeeded(result);
 }

@@ -9,17 +9,20 @@
 
 #include <cstdint>
 
-// Result codes
-constexpr uint32_t ext_ok                 = 0;
-constexpr uint32_t ext_already_open       = 1;
-constexpr uint32_t ext_no_window          = 2;
-constexpr uint32_t ext_bad_buffer         = 6;    // null, or smaller than ext_min_buffer
-constexpr uint32_t ext_bad_version        = 7;    // receiver too old, or not a host version word
-constexpr uint32_t ext_wrong_host_version = 8;
-constexpr uint32_t ext_closed             = 9;
-constexpr uint32_t ext_nothing_queued     = 10;
-constexpr uint32_t ext_not_answered       = 13;   // the window's reply was not 1
-constexpr uint32_t ext_no_room            = 15;
+#include "frame/sim_ids.h"
+
+// Result codes are ext::ok, ext::no_window, ... and the data space offsets ext::*_offset
+// (frame/sim_ids.h). The tests still name the result codes as below.
+constexpr uint32_t ext_ok                 = ext::ok;
+constexpr uint32_t ext_already_open       = ext::already_open;
+constexpr uint32_t ext_no_window          = ext::no_window;
+constexpr uint32_t ext_bad_buffer         = ext::bad_buffer;
+constexpr uint32_t ext_bad_version        = ext::bad_version;
+constexpr uint32_t ext_wrong_host_version = ext::wrong_host_version;
+constexpr uint32_t ext_closed             = ext::closed;
+constexpr uint32_t ext_nothing_queued     = ext::nothing_queued;
+constexpr uint32_t ext_not_answered       = ext::not_answered;
+constexpr uint32_t ext_no_room            = ext::no_room;
 
 // The protocol
 constexpr UINT     ext_message            = 0x482;
@@ -27,9 +30,6 @@ constexpr uint32_t ext_min_buffer         = 32;
 constexpr uint32_t ext_max_buffer         = 0x7F00;
 constexpr uint32_t ext_read_id            = 1;
 constexpr uint32_t ext_write_id           = 2;
-constexpr uint32_t ext_receiver_version_offset = 0x3304;
-constexpr uint32_t ext_host_version_offset     = 0x3308;
-constexpr uint32_t ext_client_version_offset   = 0x330A;
 constexpr uint32_t ext_min_receiver_version    = 0x19980005;
 constexpr uint32_t ext_host_version_mark       = 0xFADE;
 constexpr uint16_t ext_client_version          = 1200;

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "sim_ids.h"
+
 #if defined(_WIN32)
 #define GAUGE_CALL __stdcall
 #else
@@ -141,9 +143,8 @@ enum class ElementKind : uint32_t {
 
 constexpr uint32_t no_bitmap = 0xFFFFFFFFu;
 
-// Image flags
-constexpr uint32_t IMAGE_FLAGS_HIDDEN        = 0x40000000u;
-constexpr uint32_t IMAGE_FLAGS_NO_TRANSPARENCY_BIT = 0x80000000u;
+// The host's name for the hidden bit (image_flags::hidden in sim_ids.h).
+constexpr uint32_t IMAGE_FLAGS_HIDDEN = image_flags::hidden;
 
 struct FailureRecord {
     uint32_t key;

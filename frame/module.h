@@ -5,6 +5,7 @@
 #pragma once
 
 #include "gauge_records.h"
+#include "sim_ids.h"
 
 #if defined(_WIN32)
 #define MODULE_EXPORT   // the module's .def file names the exports
@@ -76,3 +77,48 @@ template <std::size_t N>
 constexpr uint32_t count_of(const NonlinearityEntry (&)[N]) { return N; }
 
 constexpr ModuleVar module_var(uint32_t token) { return ModuleVar{.token = token}; }
+
+// The version-800 header of a gauge whose records a builder writes.
+constexpr GaugeHeader gauge_header(const char* name, ElementHeader** elements, uint32_t size_x_mm,
+                                   MouseRect* mouse_rects, gauge_callback callback)
+{
+    return {
+        .version     = gauge_header_version_800,
+        .name        = name,
+        .elements    = elements,
+        .size_x_mm   = size_x_mm,
+        .mouse_rects = mouse_rects,
+        .callback    = callback,
+    };
+}
+
+// A child rectangle whose mouse callback acts on a click.
+constexpr MouseRect click_zone(int32_t x, int32_t y, int32_t width, int32_t height, int32_t cursor,
+                               uint32_t mouse_flags, mouse_callback callback)
+{
+    return {.type = mouse_rect_child, .x = x, .y = y, .width = width, .height = height, .cursor = cursor,
+            .mouse_flags = mouse_flags, .action = {.callback = callback}};
+}
+
+// The module version of a module written to the host's current module interface.
+constexpr uint32_t current_interface_version = 0x900;
+
+// The Linkage record of a module: the frame's module id and routines, the module version and the
+// gauge table in the host's order, ended by a null pointer.
+template <std::size_t N, std::size_t M>
+constexpr LinkageRecord<N> module_linkage(uint32_t module_version, GaugeHeader* const (&gauges)[M])
+{
+    static_assert(M <= N, "more gauges than the table holds");
+    LinkageRecord<N> linkage = {
+        .module_id      = linkage_module_id,
+        .init           = module_init,
+        .deinit         = module_deinit,
+        .flags          = 0,
+        .status         = 0,
+        .module_version = module_version,
+    };
+    for (std::size_t i = 0; i < M; ++i)
+        linkage.gauges[i] = gauges[i];
+    linkage.gauges[M] = nullptr;
+    return linkage;
+}

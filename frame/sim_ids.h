@@ -51,11 +51,11 @@
     X(bank,                           0x50,    "degrees")                                              \
     X(heading,                        0x54,    "degrees")                                              \
     X(engine1_oil_quantity,           0x95,    "")                                                     \
-    X(gyro_flag_condition_1,          0x114,   "above 0 shows the GYRO/COMPUTER flag")                 \
+    X(gyro_warning,                   0x114,   "above 0 shows the GYRO/COMPUTER flag")                 \
     X(nav_receiver_failed,            0x117,   "u32, non-zero: failed")                                \
     X(heading_flag,                   0x11A,   "u32, non-zero shows the HEADING flag")                 \
     X(nav_signal_flagged,             0x11D,   "u32, non-zero: flagged")                               \
-    X(gyro_flag_condition_2,          0x120,   "above 0 shows the GYRO/COMPUTER flag")                 \
+    X(computer_warning,               0x120,   "above 0 shows the GYRO/COMPUTER flag")                 \
     X(left_main_fuel,                 0x123,   "")                                                     \
     X(left_main_fuel_capacity,        0x124,   "")                                                     \
     X(left_water,                     0x127,   "tank level, 0x800000 full")                            \

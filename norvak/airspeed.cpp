@@ -13,7 +13,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 320, .gauge = &airspeed_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 320, .gauge = &airspeed_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 
@@ -21,15 +22,16 @@ static FailureRecord needle_failures[] = {{.key = 6, .action = 1}, {.key = 3, .a
 
 static Needle needle = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 310, .x = 150, .y = 150, .offset_x = 49, .offset_y = 18,
-               .gauge = &airspeed_header, .next = needle_next, .failures = needle_failures, .image_flags = 0x4083},
-    .source = module_var(0x3D),
+               .gauge = &airspeed_header, .next = needle_next, .failures = needle_failures,
+               .image_flags = image_flags::needle},
+    .source = module_var(token::airspeed),
     .table  = table, .table_count = count_of(table),
 };
 static ElementHeader* face_next[] = {&needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 300, .gauge = &airspeed_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -1,5 +1,5 @@
-// Altimeter: three hands on token 0x4A (ten-thousands, thousands, hundreds), a pressure-setting drum
-// and a small setting needle on token 0x4B. The knob zones send the host's setting events directly.
+// Altimeter: three hands on the altitude (ten-thousands, thousands, hundreds), a pressure-setting
+// drum and a small setting needle on the altimeter setting. The knob zones send the host's setting events directly.
 #include "frame/module.h"
 
 extern GaugeHeader altimeter_header;
@@ -22,15 +22,15 @@ static NonlinearityEntry ten_thousands_table[] = {{.x = 141, .y = 89, .value = 0
 
 static Needle setting_needle = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1210, .x = 33, .y = 246, .offset_x = 28, .offset_y = 28,
-               .gauge = &altimeter_header, .image_flags = 0x83},
-    .source = module_var(0x4B),
+               .gauge = &altimeter_header, .image_flags = image_flags::knob},
+    .source = module_var(token::altimeter_setting),
     .table  = setting_table, .table_count = count_of(setting_table),
 };
 static ElementHeader* glass_next[] = {&setting_needle.head, nullptr};
 
 static StaticImage glass = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1270, .gauge = &altimeter_header, .next = glass_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* hundreds_next[] = {&glass.head, nullptr};
 
@@ -38,8 +38,9 @@ static FailureRecord hundreds_failures[] = {{.key = 3, .action = 1}, {.key = 7, 
 
 static Needle hundreds = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1240, .x = 141, .y = 139, .offset_x = 35, .offset_y = 13,
-               .gauge = &altimeter_header, .next = hundreds_next, .failures = hundreds_failures, .image_flags = 0x4083},
-    .source = module_var(0x4A),
+               .gauge = &altimeter_header, .next = hundreds_next, .failures = hundreds_failures,
+               .image_flags = image_flags::needle},
+    .source = module_var(token::altitude),
     .table  = hundreds_table, .table_count = count_of(hundreds_table),
 };
 static ElementHeader* thousands_next[] = {&hundreds.head, nullptr};
@@ -48,8 +49,9 @@ static FailureRecord thousands_failures[] = {{.key = 3, .action = 1}, {.key = 7,
 
 static Needle thousands = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1250, .x = 141, .y = 139, .offset_x = 33, .offset_y = 14,
-               .gauge = &altimeter_header, .next = thousands_next, .failures = thousands_failures, .image_flags = 0x4083},
-    .source = module_var(0x4A),
+               .gauge = &altimeter_header, .next = thousands_next, .failures = thousands_failures,
+               .image_flags = image_flags::needle},
+    .source = module_var(token::altitude),
     .table  = thousands_table, .table_count = count_of(thousands_table),
 };
 static ElementHeader* ten_thousands_next[] = {&thousands.head, nullptr};
@@ -59,18 +61,19 @@ static FailureRecord ten_thousands_failures[] = {{.key = 3, .action = 1}, {.key 
 static Needle ten_thousands = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1260, .x = 141, .y = 139, .offset_x = 50, .offset_y = 48,
                .gauge = &altimeter_header, .next = ten_thousands_next, .failures = ten_thousands_failures,
-               .image_flags = 0x4083},
-    .source = module_var(0x4A),
+               .image_flags = image_flags::needle},
+    .source = module_var(token::altitude),
     .table  = ten_thousands_table, .table_count = count_of(ten_thousands_table),
 };
 static ElementHeader* drum_next[] = {&ten_thousands.head, nullptr};
 
 static Sprite drum = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1230, .x = 204, .y = 118, .offset_x = 138,
-                        .offset_y = 139, .gauge = &altimeter_header, .next = drum_next, .image_flags = 0x4083},
+                        .offset_y = 139, .gauge = &altimeter_header, .next = drum_next,
+                        .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 1.0,
     .y_source        = module_var(0), .y_scale = 1.0,
-    .angle_source    = module_var(0x4B), .angle_scale = 2.95,
+    .angle_source    = module_var(token::altimeter_setting), .angle_scale = 2.95,
     .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
     .angle_callback  = setting_drum,
 };
@@ -78,7 +81,7 @@ static ElementHeader* face_next[] = {&drum.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1220, .gauge = &altimeter_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 
@@ -92,9 +95,9 @@ static MouseRect mouse[] = {
     {.type = mouse_rect_tooltip, .help_id = 0x3054},
     {.type = mouse_rect_end_parent},
     {.type = mouse_rect_child, .x = 8, .y = 220, .width = 25, .height = 51, .cursor = CURSOR_DOWNARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .event_id = 0x1015C},
+     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .event_id = event::altimeter_down},
     {.type = mouse_rect_child, .x = 33, .y = 220, .width = 25, .height = 51, .cursor = CURSOR_UPARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .event_id = 0x1015B},
+     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .event_id = event::altimeter_up},
     {.type = mouse_rect_end_parent},
     {.type = mouse_rect_end},
 };

@@ -35,7 +35,8 @@ static NonlinearityEntry left_table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 2470, .gauge = &carburetor_temp_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 2470, .gauge = &carburetor_temp_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* left_needle_next[] = {&glass.head, nullptr};
 
@@ -44,7 +45,7 @@ static FailureRecord left_needle_failures[] = {{.key = 2, .action = 0}, {.key = 
 static Needle left_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2460, .x = 55, .y = 153, .offset_x = 0, .offset_y = 5,
                  .gauge = &carburetor_temp_header, .next = left_needle_next, .failures = left_needle_failures,
-                 .image_flags = 0x4083},
+                 .image_flags = image_flags::needle},
     .source   = module_var(0),
     .table    = left_table, .table_count = count_of(left_table),
     .callback = engine1_temperature,
@@ -56,7 +57,7 @@ static FailureRecord right_needle_failures[] = {{.key = 2, .action = 0}, {.key =
 static Needle right_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2460, .x = 246, .y = 153, .offset_x = 0, .offset_y = 5,
                  .gauge = &carburetor_temp_header, .next = right_needle_next, .failures = right_needle_failures,
-                 .image_flags = 0x4083},
+                 .image_flags = image_flags::needle},
     .source   = module_var(0),
     .table    = right_table, .table_count = count_of(right_table),
     .callback = engine2_temperature,
@@ -65,7 +66,7 @@ static ElementHeader* face_next[] = {&right_needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 2450, .gauge = &carburetor_temp_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

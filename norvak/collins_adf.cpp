@@ -12,10 +12,6 @@
 
 extern GaugeHeader collins_adf_header;
 
-constexpr uint32_t adf_audio_on_event  = 0x10131;
-constexpr uint32_t adf_audio_off_event = 0x1012C;
-constexpr uint32_t adf_audio_at_start  = 0x14;   // above 0: the host's ADF audio is on
-
 // Frames of the mode knob; ANT (1) is painted but never selected.
 constexpr int32_t mode_off  = 0;
 constexpr int32_t mode_adf  = 2;
@@ -31,8 +27,8 @@ static void GAUGE_CALL adf_head_callback(GaugeHeader*, int32_t service_id, HostW
 {
     switch (service_id) {
     case service_pre_install:
-        if (read_token(adf_audio_at_start) > 0)
-            trigger_key_event(adf_audio_off_event, 0);
+        if (read_token(token::adf_audio) > 0)
+            trigger_key_event(event::adf_audio_off, 0);
         break;
     case service_pre_update:
         adf_whole_khz = decode_adf_whole_khz();
@@ -61,30 +57,30 @@ static double GAUGE_CALL power_indicator(ElementHeader*) { return adf_power != 0
 // Tuning. Each up limit is 1600 less the zone's step and each down limit 200 plus it, so no request
 // takes the whole part out of 200..1600. The tenths zones refresh only the tenths and test the whole
 // part as last decoded.
-static void tune_whole(double limit, bool up, uint32_t event)
+static void tune_whole(double limit, bool up, uint32_t event_id)
 {
     adf_whole_khz = decode_adf_whole_khz();
     if (adf_power != 0 && (up ? adf_whole_khz <= limit : adf_whole_khz >= limit))
-        trigger_key_event(event, 0);
+        trigger_key_event(event_id, 0);
 }
 
-static void tune_tenths(double limit, bool up, uint32_t event)
+static void tune_tenths(double limit, bool up, uint32_t event_id)
 {
     adf_tenths = decode_adf_tenths();
     if (adf_power != 0 && (up ? adf_whole_khz <= limit : adf_whole_khz >= limit))
-        trigger_key_event(event, 0);
+        trigger_key_event(event_id, 0);
 }
 
-static int32_t GAUGE_CALL hundreds_up(MouseClick*, uint32_t) { tune_whole(1500, true, 0x10070); return 0; }
-static int32_t GAUGE_CALL hundreds_down(MouseClick*, uint32_t) { tune_whole(300, false, 0x10082); return 0; }
-static int32_t GAUGE_CALL tens_up(MouseClick*, uint32_t) { tune_whole(1590, true, 0x10071); return 0; }
-static int32_t GAUGE_CALL tens_down(MouseClick*, uint32_t) { tune_whole(210, false, 0x10083); return 0; }
-static int32_t GAUGE_CALL units_up(MouseClick*, uint32_t) { tune_whole(1599, true, 0x10072); return 0; }
-static int32_t GAUGE_CALL units_down(MouseClick*, uint32_t) { tune_whole(201, false, 0x10084); return 0; }
-static int32_t GAUGE_CALL whole_up(MouseClick*, uint32_t) { tune_whole(1599, true, 0x103EE); return 0; }
-static int32_t GAUGE_CALL whole_down(MouseClick*, uint32_t) { tune_whole(201, false, 0x103EF); return 0; }
-static int32_t GAUGE_CALL tenths_up(MouseClick*, uint32_t) { tune_tenths(1599.9, true, 0x1039E); return 0; }
-static int32_t GAUGE_CALL tenths_down(MouseClick*, uint32_t) { tune_tenths(200, false, 0x1039D); return 0; }
+static int32_t GAUGE_CALL hundreds_up(MouseClick*, uint32_t) { tune_whole(1500, true, event::adf_hundreds_up); return 0; }
+static int32_t GAUGE_CALL hundreds_down(MouseClick*, uint32_t) { tune_whole(300, false, event::adf_hundreds_down); return 0; }
+static int32_t GAUGE_CALL tens_up(MouseClick*, uint32_t) { tune_whole(1590, true, event::adf_tens_up); return 0; }
+static int32_t GAUGE_CALL tens_down(MouseClick*, uint32_t) { tune_whole(210, false, event::adf_tens_down); return 0; }
+static int32_t GAUGE_CALL units_up(MouseClick*, uint32_t) { tune_whole(1599, true, event::adf_units_up); return 0; }
+static int32_t GAUGE_CALL units_down(MouseClick*, uint32_t) { tune_whole(201, false, event::adf_units_down); return 0; }
+static int32_t GAUGE_CALL whole_up(MouseClick*, uint32_t) { tune_whole(1599, true, event::adf_whole_up); return 0; }
+static int32_t GAUGE_CALL whole_down(MouseClick*, uint32_t) { tune_whole(201, false, event::adf_whole_down); return 0; }
+static int32_t GAUGE_CALL tenths_up(MouseClick*, uint32_t) { tune_tenths(1599.9, true, event::adf_tenths_up); return 0; }
+static int32_t GAUGE_CALL tenths_down(MouseClick*, uint32_t) { tune_tenths(200, false, event::adf_tenths_down); return 0; }
 
 // Mode. A click is heard only when the ADF is switched on or off; moving between ADF and TONE is
 // silent.
@@ -97,39 +93,39 @@ static int32_t GAUGE_CALL mode_off_click(MouseClick*, uint32_t)
     adf_power = 0;
     if (adf_tone != 0) {
         adf_tone = 0;
-        trigger_key_event(adf_audio_off_event, 0);
+        trigger_key_event(event::adf_audio_off, 0);
     }
     return 0;
 }
 
-static int32_t GAUGE_CALL mode_adf_click(MouseClick*, uint32_t)
+// ADF and TONE: from OFF the head switches on with a click; between ADF and TONE it only moves the
+// knob and tells the host whether the audio is on. Selecting the mode already set does nothing.
+static void select_mode(int32_t frame, int32_t tone)
 {
     if (adf_power == 0 && adf_tone == 0) {
-        adf_mode_frame = mode_adf;
+        adf_mode_frame = frame;
         play_click(adf_sound);
         adf_power = 1;
+        if (tone != 0) {
+            adf_tone = 1;
+            trigger_key_event(event::adf_audio_on, 0);
+        }
+    } else if (adf_power != 0 && (adf_tone != 0) != (tone != 0)) {
+        adf_mode_frame = frame;
+        adf_tone       = tone;
+        trigger_key_event(tone != 0 ? event::adf_audio_on : event::adf_audio_off, 0);
     }
-    if (adf_power != 0 && adf_tone != 0) {
-        adf_mode_frame = mode_adf;
-        adf_tone       = 0;
-        trigger_key_event(adf_audio_off_event, 0);
-    }
+}
+
+static int32_t GAUGE_CALL mode_adf_click(MouseClick*, uint32_t)
+{
+    select_mode(mode_adf, 0);
     return 0;
 }
 
 static int32_t GAUGE_CALL mode_tone_click(MouseClick*, uint32_t)
 {
-    if (adf_power == 0 && adf_tone == 0) {
-        adf_mode_frame = mode_tone;
-        play_click(adf_sound);
-        adf_power = 1;
-        adf_tone  = 1;
-        trigger_key_event(adf_audio_on_event, 0);
-    } else if (adf_power != 0 && adf_tone == 0) {
-        adf_mode_frame = mode_tone;
-        adf_tone       = 1;
-        trigger_key_event(adf_audio_on_event, 0);
-    }
+    select_mode(mode_tone, 1);
     return 0;
 }
 
@@ -140,24 +136,10 @@ static FailureRecord indicator_failures[] = {
     {.key = 20, .action = 3}, {.key = 21, .action = 3}, {.key = 5, .action = 0}, {.key = 0},
 };
 
-static Icon indicator = {
-    .head        = {.kind = ElementKind::icon, .bitmap_id = 350, .x = 46, .y = 135, .gauge = &collins_adf_header,
-                    .failures = indicator_failures, .image_flags = 0x7},
-    .source      = module_var(0),
-    .scale       = 1.0,
-    .frame_count = 1,
-    .callback    = power_indicator,
-};
+static Icon indicator = head_indicator(&collins_adf_header, indicator_failures, power_indicator);
 static ElementHeader* knob_next[] = {&indicator.head, nullptr};
 
-static Icon knob = {
-    .head        = {.kind = ElementKind::icon, .bitmap_id = 340, .x = 17, .y = 93, .gauge = &collins_adf_header,
-                    .next = knob_next, .image_flags = 0x3},
-    .source      = module_var(0),
-    .scale       = 1.0,
-    .frame_count = 4,
-    .callback    = mode_knob_frame,
-};
+static Icon knob = head_knob(&collins_adf_header, knob_next, nullptr, mode_knob_frame);
 static ElementHeader* window_next[] = {&knob.head, nullptr};
 
 // One selection per digit of the window: hundreds, tens, units, tenths.
@@ -167,69 +149,47 @@ static HighlightRange highlights[] = {
     {.selection = 0},
 };
 
-static String window = {
-    .head       = {.kind = ElementKind::string, .bitmap_id = no_bitmap, .x = 16, .y = 24,
-                   .gauge = &collins_adf_header, .next = window_next, .failures = window_failures,
-                   .image_flags = 0x7},
-    .sources    = {module_var(0x10), module_var(0x12), module_var(0x11)},
-    .box_width = 108, .box_height = 28,
-    .text_colour = 0x2805FE, .background_colour = 0x000000, .highlight_colour = 0xFFFFFF,
-    .font = "Quartz", .font_weight = 700, .charset = 1, .format = 0x25, .char_count = 6,
-    .highlights = highlights,
-    .callback   = adf_display_update,
-};
+static String window = head_window(&collins_adf_header, window_next, window_failures, {
+    .x = 16, .box_width = 108, .char_count = 6,
+    .sources = {token::adf_whole, token::adf_extended, token::adf_active},
+    .highlights = highlights, .callback = adf_display_update,
+});
 static ElementHeader* face_next[] = {&window.head, nullptr};
 
-static StaticImage face = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 330, .gauge = &collins_adf_header, .next = face_next,
-             .image_flags = 0x3},
-};
+static StaticImage face = head_face(&collins_adf_header, 330, face_next);
 static ElementHeader* elements[] = {&face.head, nullptr};
 
+constexpr uint32_t repeat = MOUSE_LEFTSINGLE | MOUSE_REPEAT;
+
 static MouseRect mouse[] = {
-    {.type = mouse_rect_parent, .cursor = CURSOR_NONE, .help_id = 0xA709},
-    {.type = mouse_rect_tooltip, .help_id = 0x3170},
+    {.type = mouse_rect_parent, .cursor = CURSOR_NONE, .help_id = help::adf_radio},
+    {.type = mouse_rect_tooltip, .help_id = help::adf_tooltip},
     // The window, 18 pixels a character: hundreds, tens, units and tenths; upper halves step up.
     {.type = mouse_rect_parent, .x = 16, .y = 8, .width = 108, .height = 60, .cursor = CURSOR_NONE,
-     .help_id = 0xAA56},
-    {.type = mouse_rect_child, .x = 18, .y = 0, .width = 18, .height = 30, .cursor = CURSOR_UPARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = hundreds_up}},
-    {.type = mouse_rect_child, .x = 18, .y = 30, .width = 18, .height = 30, .cursor = CURSOR_DOWNARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = hundreds_down}},
-    {.type = mouse_rect_child, .x = 36, .y = 0, .width = 18, .height = 30, .cursor = CURSOR_UPARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = tens_up}},
-    {.type = mouse_rect_child, .x = 36, .y = 30, .width = 18, .height = 30, .cursor = CURSOR_DOWNARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = tens_down}},
-    {.type = mouse_rect_child, .x = 54, .y = 0, .width = 18, .height = 30, .cursor = CURSOR_UPARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = units_up}},
-    {.type = mouse_rect_child, .x = 54, .y = 30, .width = 18, .height = 30, .cursor = CURSOR_DOWNARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = units_down}},
-    {.type = mouse_rect_child, .x = 90, .y = 0, .width = 18, .height = 30, .cursor = CURSOR_UPARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = tenths_up}},
-    {.type = mouse_rect_child, .x = 90, .y = 30, .width = 18, .height = 30, .cursor = CURSOR_DOWNARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = tenths_down}},
+     .help_id = help::frequency_window},
+    up_zone(18, 0, 18, 30, repeat, hundreds_up),
+    down_zone(18, 30, 18, 30, repeat, hundreds_down),
+    up_zone(36, 0, 18, 30, repeat, tens_up),
+    down_zone(36, 30, 18, 30, repeat, tens_down),
+    up_zone(54, 0, 18, 30, repeat, units_up),
+    down_zone(54, 30, 18, 30, repeat, units_down),
+    up_zone(90, 0, 18, 30, repeat, tenths_up),
+    down_zone(90, 30, 18, 30, repeat, tenths_down),
     {.type = mouse_rect_end_parent},
     // The concentric knob: outer (left) whole kHz, inner (right) tenths.
-    {.type = mouse_rect_child, .x = 83, .y = 88, .width = 22, .height = 22, .cursor = CURSOR_UPARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = whole_up}},
-    {.type = mouse_rect_child, .x = 83, .y = 110, .width = 22, .height = 22, .cursor = CURSOR_DOWNARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = whole_down}},
-    {.type = mouse_rect_child, .x = 105, .y = 88, .width = 22, .height = 22, .cursor = CURSOR_UPARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = tenths_up}},
-    {.type = mouse_rect_child, .x = 105, .y = 110, .width = 22, .height = 22, .cursor = CURSOR_DOWNARROW,
-     .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = tenths_down}},
+    up_zone(83, 88, 22, 22, repeat, whole_up),
+    down_zone(83, 110, 22, 22, repeat, whole_down),
+    up_zone(105, 88, 22, 22, repeat, tenths_up),
+    down_zone(105, 110, 22, 22, repeat, tenths_down),
     // Mode knob positions; ANT has no zone.
-    {.type = mouse_rect_child, .x = 0, .y = 116, .width = 17, .height = 12, .cursor = CURSOR_HAND,
-     .mouse_flags = MOUSE_LEFTSINGLE, .action = {.callback = mode_off_click}},
-    {.type = mouse_rect_child, .x = 22, .y = 81, .width = 17, .height = 12, .cursor = CURSOR_HAND,
-     .mouse_flags = MOUSE_LEFTSINGLE, .action = {.callback = mode_adf_click}},
-    {.type = mouse_rect_child, .x = 44, .y = 81, .width = 17, .height = 12, .cursor = CURSOR_HAND,
-     .mouse_flags = MOUSE_LEFTSINGLE, .action = {.callback = mode_tone_click}},
+    knob_zone(0, 116, mode_off_click),
+    knob_zone(22, 81, mode_adf_click),
+    knob_zone(44, 81, mode_tone_click),
     {.type = mouse_rect_end_parent},
     {.type = mouse_rect_end},
 };
 
 GaugeHeader collins_adf_header = {
-    .version = gauge_header_version_800, .name = "Collins_ADF", .elements = elements, .size_x_mm = 100,
+    .version = gauge_header_version_800, .name = "Collins_ADF", .elements = elements, .size_x_mm = radio_head_size_mm,
     .mouse_rects = mouse, .callback = adf_head_callback,
 };

@@ -10,11 +10,7 @@ extern GaugeHeader collins_adi84a_header;
 
 double radio_height_ft = 0.0;   // the tape's last height in feet, shown in its tooltip
 
-constexpr uint32_t pitch_token           = 0x4E;
-constexpr uint32_t bank_token            = 0x50;
-constexpr uint32_t flight_director_token = 0x318;
-constexpr uint32_t vertical_speed_token  = 0x41;
-constexpr uint32_t localizer_station     = 0x80;   // bit of the NAV1 station flags (0x2E)
+constexpr uint32_t localizer_station     = 0x80;   // bit of the NAV1 station flags
 constexpr double   feet_per_metre        = 3.28084;
 constexpr double   antenna_height_ft     = 14.0;   // subtracted for the tape, not for the flags
 constexpr double   decision_height_ft    = 214.0;
@@ -34,17 +30,17 @@ static double GAUGE_CALL sphere_pitch(ElementHeader* element)
 static double GAUGE_CALL bar_height(ElementHeader* element)
 {
     double v = -reinterpret_cast<Sprite*>(element)->y_source.value.f64;
-    set_hidden(element, read_token(flight_director_token) == 0.0);
-    v += read_token(pitch_token);
+    set_hidden(element, read_token(token::flight_director) == 0.0);
+    v += read_token(token::pitch);
     return limit(v);
 }
 
 static double GAUGE_CALL bar_bank(ElementHeader* element)
 {
     double v = -reinterpret_cast<Sprite*>(element)->angle_source.value.f64;
-    if (read_token(flight_director_token) == 0.0)
+    if (read_token(token::flight_director) == 0.0)
         return 0.0;
-    return v + read_token(bank_token);
+    return v + read_token(token::bank);
 }
 
 static double GAUGE_CALL tape(ElementHeader* element)
@@ -64,7 +60,7 @@ static double GAUGE_CALL rad_alt_flag(ElementHeader* element)
 static double GAUGE_CALL glideslope_pointer(ElementHeader* element)
 {
     Slider* slider = reinterpret_cast<Slider*>(element);
-    set_hidden(element, nav1_power == 0 || read_token(0x354) < 0.5);
+    set_hidden(element, nav1_power == 0 || read_token(token::glideslope_valid) < 0.5);
     return slider->y_source.value.f64;
 }
 
@@ -74,13 +70,14 @@ static double GAUGE_CALL square(ElementHeader* element)
     return v * v;
 }
 
-// NAV1 off, a failed receiver (0x117) or, in NAV mode (0x350 = 0), a flagged (0x11D) or weak
-// (0x2F3 below 20) signal: the GS flag shows and the localizer scale stays covered.
+// NAV1 off, a failed receiver or, in NAV mode (nav_gps 0), a flagged or weak (below 20) signal: the
+// GS flag shows and the localizer scale stays covered.
 static bool nav1_unusable()
 {
-    if (nav1_power == 0 || read_token_u32(0x117) != 0)
+    if (nav1_power == 0 || read_token_u32(token::nav_receiver_failed) != 0)
         return true;
-    return read_token(0x350) == 0.0 && (read_token_u32(0x11D) != 0 || read_token(0x2F3) < 20.0);
+    return read_token(token::nav_gps) == 0.0 &&
+           (read_token_u32(token::nav_signal_flagged) != 0 || read_token(token::nav_signal_strength) < 20.0);
 }
 
 static double GAUGE_CALL gs_flag(ElementHeader* element)
@@ -90,30 +87,31 @@ static double GAUGE_CALL gs_flag(ElementHeader* element)
     return reinterpret_cast<Icon*>(element)->source.value.f64 == 1.0 ? -1.0 : 0.0;
 }
 
-// The cover comes off only for a usable localizer with a signal (0x2B).
+// The cover comes off only for a usable localizer with a signal.
 static double GAUGE_CALL localizer_cover(ElementHeader* element)
 {
     if (nav1_unusable() || reinterpret_cast<Icon*>(element)->source.value.f64 == 0.0)
         return 0.0;
-    return (read_token_u32(0x2E) & localizer_station) != 0 ? -1.0 : 0.0;
+    return (read_token_u32(token::vor1_station_flags) & localizer_station) != 0 ? -1.0 : 0.0;
 }
 
 static double GAUGE_CALL gyro_flag(ElementHeader*)
 {
-    bool failed = read_token_u32(0x117) != 0;
-    bool gyro   = read_token(0x114) > 0.0;
-    bool fd     = read_token(0x120) > 0.0;
+    bool failed = read_token_u32(token::nav_receiver_failed) != 0;
+    bool gyro   = read_token(token::gyro_warning) > 0.0;
+    bool fd     = read_token(token::computer_warning) > 0.0;
     return failed || gyro || fd ? 0.0 : -1.0;
 }
 
-// Lit below the decision height while descending, with the conditions 0x188, 0x1AF and 0x3C hold.
+// Lit below the decision height while descending, while both engines' DH conditions are below 0.9
+// and the shut-down condition is 0.
 static double GAUGE_CALL dh_lamp(ElementHeader* element)
 {
     double ft         = reinterpret_cast<Icon*>(element)->source.value.f64 * feet_per_metre;
-    double condition  = read_token(0x3C);
-    double descending = read_token(vertical_speed_token);
-    double a          = read_token(0x188);
-    double b          = read_token(0x1AF);
+    double condition  = read_token(token::shut_down_condition);
+    double descending = read_token(token::vertical_speed);
+    double a          = read_token(token::engine1_dh_condition);
+    double b          = read_token(token::engine2_dh_condition);
     bool   lit = ft < decision_height_ft && descending < 0.0 && a < 0.9 && b < 0.9 && condition == 0.0;
     return lit ? 0.0 : -1.0;
 }
@@ -125,8 +123,8 @@ static FailureRecord nav1_failures[]     = {{.key = 21, .action = 3}, {.key = 14
 
 static Icon dh_lamp_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1070, .x = 256, .y = 25, .gauge = &collins_adi84a_header,
-                    .failures = radio_failures, .image_flags = 0x7},
-    .source      = module_var(0x266),
+                    .failures = radio_failures, .image_flags = image_flags::lamp},
+    .source      = module_var(token::radio_height),
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = dh_lamp,
@@ -135,19 +133,19 @@ static ElementHeader* bezel_next[] = {&dh_lamp_icon.head, nullptr};
 
 static StaticImage bezel = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1060, .gauge = &collins_adi84a_header, .next = bezel_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* symbol_next[] = {&bezel.head, nullptr};
 
 static StaticImage bank_scale_and_symbol = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1040, .x = 43, .y = 0, .gauge = &collins_adi84a_header,
-             .next = symbol_next, .image_flags = 0x4003},
+             .next = symbol_next, .image_flags = image_flags::face},
 };
 static ElementHeader* gyro_flag_next[] = {&bank_scale_and_symbol.head, nullptr};
 
 static Icon gyro_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1050, .x = 49, .y = 168, .gauge = &collins_adi84a_header,
-                    .next = gyro_flag_next, .image_flags = 0x4083},
+                    .next = gyro_flag_next, .image_flags = image_flags::needle},
     .source      = module_var(0),
     .scale       = 1.0,
     .frame_count = 1,
@@ -157,8 +155,8 @@ static ElementHeader* gs_flag_next[] = {&gyro_flag_icon.head, nullptr};
 
 static Icon gs_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1090, .x = 21, .y = 83, .gauge = &collins_adi84a_header,
-                    .next = gs_flag_next, .image_flags = 0x4003},
-    .source      = module_var(0x354),
+                    .next = gs_flag_next, .image_flags = image_flags::face},
+    .source      = module_var(token::glideslope_valid),
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = gs_flag,
@@ -167,8 +165,8 @@ static ElementHeader* cover_next[] = {&gs_flag_icon.head, nullptr};
 
 static Icon localizer_cover_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1120, .x = 87, .y = 191, .gauge = &collins_adi84a_header,
-                    .next = cover_next, .image_flags = 0x4003},
-    .source      = module_var(0x2B),
+                    .next = cover_next, .image_flags = image_flags::face},
+    .source      = module_var(token::localizer_signal),
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = localizer_cover,
@@ -177,8 +175,8 @@ static ElementHeader* rad_alt_flag_next[] = {&localizer_cover_icon.head, nullptr
 
 static Icon rad_alt_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1130, .x = 245, .y = 83, .gauge = &collins_adi84a_header,
-                    .next = rad_alt_flag_next, .image_flags = 0x4003},
-    .source      = module_var(0x266),
+                    .next = rad_alt_flag_next, .image_flags = image_flags::face},
+    .source      = module_var(token::radio_height),
     .scale       = 0.0,
     .frame_count = 1,
     .callback    = rad_alt_flag,
@@ -188,18 +186,18 @@ static ElementHeader* slip_ball_next[] = {&rad_alt_flag_icon.head, nullptr};
 // The ball rises by the square of its sideways motion: a tube curved upward at both ends.
 static Slider slip_ball = {
     .head       = {.kind = ElementKind::slider, .bitmap_id = 1080, .x = 139, .y = 255, .gauge = &collins_adi84a_header,
-                   .next = slip_ball_next, .image_flags = 0x4083},
-    .x_source   = module_var(0x45), .x_scale = 0.4609375,
-    .y_source   = module_var(0x45), .y_scale = -0.0003662109375,
+                   .next = slip_ball_next, .image_flags = image_flags::needle},
+    .x_source   = module_var(token::slip_ball), .x_scale = 0.4609375,
+    .y_source   = module_var(token::slip_ball), .y_scale = -0.0003662109375,
     .y_callback = square,
 };
 static ElementHeader* glideslope_next[] = {&slip_ball.head, nullptr};
 
 static Slider glideslope = {
     .head       = {.kind = ElementKind::slider, .bitmap_id = 1100, .x = 24, .y = 134, .gauge = &collins_adi84a_header,
-                   .next = glideslope_next, .failures = nav1_failures, .image_flags = 0x4083},
-    .x_source   = module_var(0x354), .x_scale = 1.0,
-    .y_source   = module_var(0x352), .y_scale = 42.0,
+                   .next = glideslope_next, .failures = nav1_failures, .image_flags = image_flags::needle},
+    .x_source   = module_var(token::glideslope_valid), .x_scale = 1.0,
+    .y_source   = module_var(token::glideslope_deviation), .y_scale = 42.0,
     .y_callback = glideslope_pointer,
 };
 static ElementHeader* localizer_next[] = {&glideslope.head, nullptr};
@@ -207,15 +205,15 @@ static ElementHeader* localizer_next[] = {&glideslope.head, nullptr};
 // Full deflection (127) moves the pointer 47 pixels.
 static Slider localizer = {
     .head     = {.kind = ElementKind::slider, .bitmap_id = 1110, .x = 135, .y = 192, .gauge = &collins_adi84a_header,
-                 .next = localizer_next, .failures = nav1_failures, .image_flags = 0x4083},
-    .x_source = module_var(0x28), .x_scale = 0.3700787401574803,
+                 .next = localizer_next, .failures = nav1_failures, .image_flags = image_flags::needle},
+    .x_source = module_var(token::localizer_deviation), .x_scale = 0.3700787401574803,
     .y_source = module_var(0), .y_scale = 0.0,
 };
 static ElementHeader* tape_index_next[] = {&localizer.head, nullptr};
 
 static Icon tape_index = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1150, .x = 250, .y = 96, .gauge = &collins_adi84a_header,
-                    .next = tape_index_next, .image_flags = 0x4003},
+                    .next = tape_index_next, .image_flags = image_flags::face},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 1,
@@ -225,9 +223,9 @@ static ElementHeader* tape_next[] = {&tape_index.head, nullptr};
 static MovingImage radio_altitude_tape = {
     .head       = {.kind = ElementKind::moving_image, .bitmap_id = 1140, .x = 248, .y = 84,
                    .gauge = &collins_adi84a_header, .next = tape_next, .failures = radio_failures,
-                   .image_flags = 0x4083},
+                   .image_flags = image_flags::needle},
     .x_source   = module_var(0), .x_min = 0.0, .x_max = 0.0,
-    .y_source   = module_var(0x266), .y_min = 0.0, .y_max = 2000.0,
+    .y_source   = module_var(token::radio_height), .y_min = 0.0, .y_max = 2000.0,
     .y_callback = tape,
 };
 static ElementHeader* bars_next[] = {&radio_altitude_tape.head, nullptr};
@@ -236,10 +234,10 @@ static ElementHeader* bars_next[] = {&radio_altitude_tape.head, nullptr};
 static Sprite command_bars = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1030, .x = 49, .y = 38, .offset_x = 148,
                         .offset_y = 158, .gauge = &collins_adi84a_header, .next = bars_next,
-                        .failures = attitude_failures, .image_flags = 0x4083},
-    .x_source        = module_var(flight_director_token), .x_scale = 0.0,
-    .y_source        = module_var(0x319), .y_scale = 1.0,
-    .angle_source    = module_var(0x31A), .angle_scale = -1.0,
+                        .failures = attitude_failures, .image_flags = image_flags::needle},
+    .x_source        = module_var(token::flight_director), .x_scale = 0.0,
+    .y_source        = module_var(token::flight_director_pitch), .y_scale = 1.0,
+    .angle_source    = module_var(token::flight_director_bank), .angle_scale = -1.0,
     .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
     .y_callback      = bar_height,
     .angle_callback  = bar_bank,
@@ -249,10 +247,10 @@ static ElementHeader* bank_pointer_next[] = {&command_bars.head, nullptr};
 static Sprite bank_pointer = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1010, .x = 49, .y = 38, .offset_x = 148,
                         .offset_y = 158, .gauge = &collins_adi84a_header, .next = bank_pointer_next,
-                        .failures = attitude_failures, .image_flags = 0x4083},
+                        .failures = attitude_failures, .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 0.0,
     .y_source        = module_var(0), .y_scale = 1.0,
-    .angle_source    = module_var(bank_token), .angle_scale = -1.0,
+    .angle_source    = module_var(token::bank), .angle_scale = -1.0,
     .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
 };
 static ElementHeader* sphere_next[] = {&bank_pointer.head, nullptr};
@@ -260,10 +258,10 @@ static ElementHeader* sphere_next[] = {&bank_pointer.head, nullptr};
 static Sprite sphere = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1020, .x = 49, .y = 38, .offset_x = 148,
                         .offset_y = 128, .gauge = &collins_adi84a_header, .next = sphere_next,
-                        .failures = attitude_failures, .image_flags = 0x4083},
+                        .failures = attitude_failures, .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 0.0,
-    .y_source        = module_var(pitch_token), .y_scale = 2.0,
-    .angle_source    = module_var(bank_token), .angle_scale = -1.0,
+    .y_source        = module_var(token::pitch), .y_scale = 2.0,
+    .angle_source    = module_var(token::bank), .angle_scale = -1.0,
     .texture_x_scale = 0.75f, .texture_y_scale = 1.0f,
     .y_callback      = sphere_pitch,
 };
@@ -271,7 +269,7 @@ static ElementHeader* face_next[] = {&sphere.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1000, .gauge = &collins_adi84a_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

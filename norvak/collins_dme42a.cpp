@@ -1,30 +1,29 @@
 // Collins_DME42A: the DME indicator. The upper window shows the distance, the lower one the time to
 // the station (MIN) or the ground speed (KTS), chosen with the mode knob. The source knob asks the
-// host to feed the DME from the other NAV receiver (token 0x163, 1 or 2); TEST lights the lamp and
-// fills the windows with test patterns for 18 updates. The host computes every DME value.
+// host to feed the DME from the other NAV receiver (1 or 2); TEST lights the lamp and fills the
+// windows with test patterns for 18 updates. The host computes every DME value.
 #include <cmath>
 #include <cstdio>
 
 #include "avionics_power.h"
+#include "click_wave.h"
 #include "common/element_text.h"
 #include "frame/module.h"
-#include "sound/click_sound.h"
 
 extern GaugeHeader collins_dme42a_header;
 
 uint32_t dme_mode           = 0;   // 0 OFF, 1 MIN, 2 KTS
-int32_t  dme_source         = 0;   // token 0x163 as the source knob last read it
+int32_t  dme_source         = 0;   // the DME source as the source knob last read it
 int32_t  dme_test_countdown = 0;   // test-lamp updates left to run
 int32_t  dme_test_lamp      = 1;   // the windows show test patterns while set
 
 constexpr int32_t  test_updates            = 18;
-constexpr uint32_t event_dme_source_toggle = 0x102EE;
 
 static ClickSound dme_sound;
 
 static void GAUGE_CALL dme_callback(GaugeHeader*, int32_t service_id, HostWord extra)
 {
-    click_sound_service(dme_sound, service_id, extra, 30);
+    click_sound_service(dme_sound, service_id, extra, click_wave_id);
 }
 
 // Any source other than 1 or 2 counts as powered.
@@ -150,7 +149,7 @@ static int32_t GAUGE_CALL mode_up_click(MouseClick*, uint32_t)
 static int32_t GAUGE_CALL source_click(MouseClick*, uint32_t)
 {
     play_click(dme_sound);
-    trigger_key_event(event_dme_source_toggle, 0);
+    trigger_key_event(event::dme_source_toggle, 0);
     return 0;
 }
 
@@ -167,7 +166,7 @@ static FailureRecord window_failures[] = {{.key = 21, .action = 3}, {.key = 0}};
 
 static Icon test_lamp = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1320, .x = 173, .y = 32, .gauge = &collins_dme42a_header,
-                    .image_flags = 0x7},
+                    .image_flags = image_flags::lamp},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 1,
@@ -177,7 +176,7 @@ static ElementHeader* mode_knob_next[] = {&test_lamp.head, nullptr};
 
 static Icon mode_knob = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1330, .x = 147, .y = 154, .gauge = &collins_dme42a_header,
-                    .next = mode_knob_next, .image_flags = 0x3},
+                    .next = mode_knob_next, .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 3,
@@ -187,8 +186,8 @@ static ElementHeader* source_knob_next[] = {&mode_knob.head, nullptr};
 
 static Icon source_knob = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1340, .x = 35, .y = 154, .gauge = &collins_dme42a_header,
-                    .next = source_knob_next, .image_flags = 0x3},
-    .source      = module_var(0x163),
+                    .next = source_knob_next, .image_flags = image_flags::plain},
+    .source      = module_var(token::dme_source),
     .scale       = 1.0,
     .frame_count = 2,
     .callback    = source_knob_frame,
@@ -198,8 +197,8 @@ static ElementHeader* distance_next[] = {&source_knob.head, nullptr};
 static String distance = {
     .head              = {.kind = ElementKind::string, .bitmap_id = no_bitmap, .x = 66, .y = 46,
                           .gauge = &collins_dme42a_header, .next = distance_next, .failures = window_failures,
-                          .image_flags = 0x7},
-    .sources           = {module_var(0x174), module_var(0x163), module_var(0)},
+                          .image_flags = image_flags::lamp},
+    .sources           = {module_var(token::dme_distance), module_var(token::dme_source), module_var(0)},
     .box_width         = 84, .box_height = 29,
     .text_colour       = 0x2805FE, .background_colour = 0x000000, .highlight_colour = 0xFFFFFF,
     .font              = "Quartz", .font_weight = 400, .charset = 1, .format = 0x25, .char_count = 4,
@@ -210,8 +209,8 @@ static ElementHeader* speed_next[] = {&distance.head, nullptr};
 static String speed = {
     .head              = {.kind = ElementKind::string, .bitmap_id = no_bitmap, .x = 62, .y = 108,
                           .gauge = &collins_dme42a_header, .next = speed_next, .failures = window_failures,
-                          .image_flags = 0x7},
-    .sources           = {module_var(0x175), module_var(0x174), module_var(0)},
+                          .image_flags = image_flags::lamp},
+    .sources           = {module_var(token::dme_speed), module_var(token::dme_distance), module_var(0)},
     .box_width         = 90, .box_height = 29,
     .text_colour       = 0x2805FE, .background_colour = 0x000000, .highlight_colour = 0xFFFFFF,
     .font              = "Quartz", .font_weight = 400, .charset = 1, .format = 0x25, .char_count = 6,
@@ -222,8 +221,8 @@ static ElementHeader* time_next[] = {&speed.head, nullptr};
 static String time_to_station = {
     .head              = {.kind = ElementKind::string, .bitmap_id = no_bitmap, .x = 62, .y = 108,
                           .gauge = &collins_dme42a_header, .next = time_next, .failures = window_failures,
-                          .image_flags = 0x7},
-    .sources           = {module_var(0x176), module_var(0x174), module_var(0)},
+                          .image_flags = image_flags::lamp},
+    .sources           = {module_var(token::dme_time), module_var(token::dme_distance), module_var(0)},
     .box_width         = 90, .box_height = 29,
     .text_colour       = 0x2805FE, .background_colour = 0x000000, .highlight_colour = 0xFFFFFF,
     .font              = "Quartz", .font_weight = 400, .charset = 1, .format = 0x25, .char_count = 6,
@@ -233,7 +232,7 @@ static ElementHeader* face_next[] = {&time_to_station.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1310, .gauge = &collins_dme42a_header, .next = face_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

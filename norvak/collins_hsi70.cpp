@@ -10,32 +10,28 @@ extern GaugeHeader collins_hsi70_header;
 
 double heading_bug_value = 0.0;   // the heading bug last shown in the knob's tooltip
 
-constexpr uint32_t heading_token     = 0x54;
-constexpr uint32_t heading_bug_token = 0x357;
-constexpr uint32_t course_token      = 0x356;
-constexpr uint32_t course_knob_token = 0x2D;
-constexpr uint32_t event_heading_bug = 0x101FA;
-constexpr uint32_t event_course      = 0x100B4;
-
-// The host reports no usable signal: a flag (0x11D) or a weak one (0x2F3 below 10).
-static bool signal_unusable() { return read_token(0x2F3) < 10.0 || read_token_u32(0x11D) != 0; }
+// The host reports no usable signal: a flagged or a weak one (below 10).
+static bool signal_unusable()
+{
+    return read_token(token::nav_signal_strength) < 10.0 || read_token_u32(token::nav_signal_flagged) != 0;
+}
 
 static double GAUGE_CALL bug_minus_heading(ElementHeader* element)
 {
-    return reinterpret_cast<Needle*>(element)->source.value.f64 - read_token(heading_token);
+    return reinterpret_cast<Needle*>(element)->source.value.f64 - read_token(token::heading);
 }
 
 static double GAUGE_CALL course_minus_heading(ElementHeader* element)
 {
-    return reinterpret_cast<Needle*>(element)->source.value.f64 - read_token(heading_token);
+    return reinterpret_cast<Needle*>(element)->source.value.f64 - read_token(token::heading);
 }
 
-// Source 0x355: 0 no arrow, -1 FROM (turned through 180 degrees), anything else TO.
+// The TO/FROM source: 0 no arrow, -1 FROM (turned through 180 degrees), anything else TO.
 static double GAUGE_CALL to_from_arrow(ElementHeader* element)
 {
     double to_from = reinterpret_cast<Needle*>(element)->source.value.f64;
-    double heading = read_token(heading_token);
-    double course  = read_token(course_token);
+    double heading = read_token(token::heading);
+    double course  = read_token(token::course);
     if (signal_unusable()) {
         set_hidden(element, true);
         return 0.0;
@@ -52,7 +48,7 @@ static double GAUGE_CALL deviation_x(ElementHeader* element)
 
 static double GAUGE_CALL deviation_angle(ElementHeader* element)
 {
-    return reinterpret_cast<Sprite*>(element)->angle_source.value.f64 - read_token(heading_token);
+    return reinterpret_cast<Sprite*>(element)->angle_source.value.f64 - read_token(token::heading);
 }
 
 static double GAUGE_CALL glideslope_pointer(ElementHeader* element)
@@ -66,9 +62,9 @@ static double GAUGE_CALL glideslope_pointer(ElementHeader* element)
 static double GAUGE_CALL gs_flag(ElementHeader* element)
 {
     double v = reinterpret_cast<Icon*>(element)->source.value.f64;
-    if (read_token_u32(0x117) != 0)
+    if (read_token_u32(token::nav_receiver_failed) != 0)
         v = 0.0;
-    if (read_token(0x350) == 0.0 && signal_unusable())
+    if (read_token(token::nav_gps) == 0.0 && signal_unusable())
         v = 0.0;
     return v > 0.0 ? -1.0 : v;
 }
@@ -76,14 +72,14 @@ static double GAUGE_CALL gs_flag(ElementHeader* element)
 static double GAUGE_CALL heading_flag(ElementHeader* element)
 {
     uint32_t flag = static_cast<uint32_t>(reinterpret_cast<Icon*>(element)->source.value.i32);
-    if (read_token_u32(0x117) != 0)
+    if (read_token_u32(token::nav_receiver_failed) != 0)
         flag = 1;
     return flag != 0 ? 0.0 : -1.0;
 }
 
 static double GAUGE_CALL heading_bug_tooltip(TooltipHostArgs)
 {
-    heading_bug_value = read_token(heading_bug_token);
+    heading_bug_value = read_token(token::heading_bug);
     return heading_bug_value;
 }
 
@@ -115,26 +111,26 @@ static void step_up(uint32_t token, uint32_t event, uint32_t mouse_flags)
 
 static int32_t GAUGE_CALL bug_down_click(MouseClick*, uint32_t flags)
 {
-    step_down(heading_bug_token, event_heading_bug, flags);
+    step_down(token::heading_bug, event::heading_bug_set, flags);
     return 0;
 }
 
 static int32_t GAUGE_CALL bug_up_click(MouseClick*, uint32_t flags)
 {
-    step_up(heading_bug_token, event_heading_bug, flags);
+    step_up(token::heading_bug, event::heading_bug_set, flags);
     return 0;
 }
 
 static int32_t GAUGE_CALL course_down_click(MouseClick*, uint32_t flags)
 {
-    step_down(course_token, event_course, flags);
+    step_down(token::course, event::course_set, flags);
     return 0;
 }
 
 // Starts from the knob picture's token, where course down starts from the course itself.
 static int32_t GAUGE_CALL course_up_click(MouseClick*, uint32_t flags)
 {
-    step_up(course_knob_token, event_course, flags);
+    step_up(token::course_knob, event::course_set, flags);
     return 0;
 }
 
@@ -145,28 +141,28 @@ static FailureRecord glideslope_failures[] = {{.key = 21, .action = 3}, {.key = 
 
 static Needle hdg_knob = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1440, .x = 38, .y = 254, .offset_x = 20, .offset_y = 20,
-               .gauge = &collins_hsi70_header, .image_flags = 0x83, .aircraft_special = 2},
-    .source = module_var(heading_bug_token),
+               .gauge = &collins_hsi70_header, .image_flags = image_flags::knob, .aircraft_special = 2},
+    .source = module_var(token::heading_bug),
 };
 static ElementHeader* crs_knob_next[] = {&hdg_knob.head, nullptr};
 
 static Needle crs_knob = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 1450, .x = 261, .y = 253, .offset_x = 20, .offset_y = 20,
-               .gauge = &collins_hsi70_header, .next = crs_knob_next, .image_flags = 0x83},
-    .source = module_var(course_knob_token),
+               .gauge = &collins_hsi70_header, .next = crs_knob_next, .image_flags = image_flags::knob},
+    .source = module_var(token::course_knob),
 };
 static ElementHeader* bezel_next[] = {&crs_knob.head, nullptr};
 
 static StaticImage bezel = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1460, .gauge = &collins_hsi70_header, .next = bezel_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* heading_flag_next[] = {&bezel.head, nullptr};
 
 static Icon heading_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1430, .x = 259, .y = 89, .gauge = &collins_hsi70_header,
-                    .next = heading_flag_next, .image_flags = 0x4003},
-    .source      = module_var(0x11A),
+                    .next = heading_flag_next, .image_flags = image_flags::face},
+    .source      = module_var(token::heading_flag),
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = heading_flag,
@@ -175,8 +171,8 @@ static ElementHeader* gs_flag_next[] = {&heading_flag_icon.head, nullptr};
 
 static Icon gs_flag_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 1420, .x = 22, .y = 89, .gauge = &collins_hsi70_header,
-                    .next = gs_flag_next, .image_flags = 0x4003},
-    .source      = module_var(0x354),
+                    .next = gs_flag_next, .image_flags = image_flags::face},
+    .source      = module_var(token::glideslope_valid),
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = gs_flag,
@@ -185,9 +181,9 @@ static ElementHeader* glideslope_next[] = {&gs_flag_icon.head, nullptr};
 
 static Slider glideslope = {
     .head       = {.kind = ElementKind::slider, .bitmap_id = 1410, .x = 22, .y = 139, .gauge = &collins_hsi70_header,
-                   .next = glideslope_next, .failures = glideslope_failures, .image_flags = 0x4083},
-    .x_source   = module_var(0x354), .x_scale = 1.0,
-    .y_source   = module_var(0x352), .y_scale = 49.0,
+                   .next = glideslope_next, .failures = glideslope_failures, .image_flags = image_flags::needle},
+    .x_source   = module_var(token::glideslope_valid), .x_scale = 1.0,
+    .y_source   = module_var(token::glideslope_deviation), .y_scale = 49.0,
     .y_callback = glideslope_pointer,
 };
 static ElementHeader* deviation_next[] = {&glideslope.head, nullptr};
@@ -195,10 +191,10 @@ static ElementHeader* deviation_next[] = {&glideslope.head, nullptr};
 static Sprite deviation_bar = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1400, .x = 77, .y = 18, .offset_x = 149,
                         .offset_y = 146, .gauge = &collins_hsi70_header, .next = deviation_next,
-                        .failures = nav_failures, .image_flags = 0x4083},
-    .x_source        = module_var(0x351), .x_scale = -51.0,
+                        .failures = nav_failures, .image_flags = image_flags::needle},
+    .x_source        = module_var(token::lateral_deviation), .x_scale = -51.0,
     .y_source        = module_var(0), .y_scale = 1.0,
-    .angle_source    = module_var(course_token), .angle_scale = -1.0,
+    .angle_source    = module_var(token::course), .angle_scale = -1.0,
     .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
     .x_callback      = deviation_x,
     .angle_callback  = deviation_angle,
@@ -207,24 +203,27 @@ static ElementHeader* arrow_next[] = {&deviation_bar.head, nullptr};
 
 static Needle to_from = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 1370, .x = 149, .y = 146, .offset_x = 19, .offset_y = 32,
-                 .gauge = &collins_hsi70_header, .next = arrow_next, .failures = nav_failures, .image_flags = 0x4083},
-    .source   = module_var(0x355),
+                 .gauge = &collins_hsi70_header, .next = arrow_next, .failures = nav_failures,
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::to_from),
     .callback = to_from_arrow,
 };
 static ElementHeader* course_next[] = {&to_from.head, nullptr};
 
 static Needle course_pointer = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 1390, .x = 149, .y = 146, .offset_x = 60, .offset_y = 83,
-                 .gauge = &collins_hsi70_header, .next = course_next, .failures = nav_failures, .image_flags = 0x4083},
-    .source   = module_var(course_token),
+                 .gauge = &collins_hsi70_header, .next = course_next, .failures = nav_failures,
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::course),
     .callback = course_minus_heading,
 };
 static ElementHeader* bug_next[] = {&course_pointer.head, nullptr};
 
 static Needle heading_bug = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 1380, .x = 149, .y = 146, .offset_x = 8, .offset_y = 107,
-                 .gauge = &collins_hsi70_header, .next = bug_next, .failures = card_failures, .image_flags = 0x4083},
-    .source   = module_var(heading_bug_token),
+                 .gauge = &collins_hsi70_header, .next = bug_next, .failures = card_failures,
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::heading_bug),
     .callback = bug_minus_heading,
 };
 static ElementHeader* card_next[] = {&heading_bug.head, nullptr};
@@ -232,17 +231,17 @@ static ElementHeader* card_next[] = {&heading_bug.head, nullptr};
 static Sprite card = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 1360, .x = 39, .y = 42, .offset_x = 149,
                         .offset_y = 146, .gauge = &collins_hsi70_header, .next = card_next, .failures = card_failures,
-                        .image_flags = 0x4083},
+                        .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 1.0,
     .y_source        = module_var(0), .y_scale = 1.0,
-    .angle_source    = module_var(heading_token), .angle_scale = 1.0,
+    .angle_source    = module_var(token::heading), .angle_scale = 1.0,
     .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
 };
 static ElementHeader* face_next[] = {&card.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1350, .gauge = &collins_hsi70_header, .next = face_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

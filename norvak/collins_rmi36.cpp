@@ -3,15 +3,14 @@
 // ADF, the right one needle 460 between VOR2 and the ADF. A needle whose receiver is off, or whose
 // VOR receiver is tuned to a localizer, parks at 90.
 #include "avionics_power.h"
+#include "click_wave.h"
 #include "frame/module.h"
-#include "sound/click_sound.h"
 
 extern GaugeHeader collins_rmi36_header;
 
 int32_t rmi_left_adf  = 0;   // needle 470: 0 VOR1, 1 ADF
 int32_t rmi_right_adf = 0;   // needle 460: 0 VOR2, 1 ADF
 
-constexpr uint32_t adf_bearing        = 0x27;
 constexpr uint32_t localizer_station  = 0x80;   // bit of the NAV station flags
 constexpr double   parked             = 90.0;
 
@@ -19,7 +18,7 @@ static ClickSound rmi_sound;
 
 static void GAUGE_CALL rmi_callback(GaugeHeader*, int32_t service_id, HostWord extra)
 {
-    click_sound_service(rmi_sound, service_id, extra, 30);
+    click_sound_service(rmi_sound, service_id, extra, click_wave_id);
 }
 
 // The needle's source token follows its selector; the host fetches the new source from the next
@@ -27,7 +26,7 @@ static void GAUGE_CALL rmi_callback(GaugeHeader*, int32_t service_id, HostWord e
 static double bearing(Needle* needle, int32_t use_adf, uint32_t vor_bearing, int32_t vor_power, uint32_t station_flags)
 {
     if (use_adf != 0) {
-        needle->source.token = adf_bearing;
+        needle->source.token = token::adf_bearing;
         return adf_power != 0 ? needle->source.value.f64 : parked;
     }
     needle->source.token = vor_bearing;
@@ -40,12 +39,14 @@ static double bearing(Needle* needle, int32_t use_adf, uint32_t vor_bearing, int
 
 static double GAUGE_CALL right_needle_update(ElementHeader* element)
 {
-    return bearing(reinterpret_cast<Needle*>(element), rmi_right_adf, 0x3B, nav2_power, 0x37);
+    return bearing(reinterpret_cast<Needle*>(element), rmi_right_adf, token::vor2_bearing, nav2_power,
+                   token::vor2_station_flags);
 }
 
 static double GAUGE_CALL left_needle_update(ElementHeader* element)
 {
-    return bearing(reinterpret_cast<Needle*>(element), rmi_left_adf, 0x226, nav1_power, 0x2E);
+    return bearing(reinterpret_cast<Needle*>(element), rmi_left_adf, token::vor1_bearing, nav1_power,
+                   token::vor1_station_flags);
 }
 
 static double GAUGE_CALL left_selector_frame(ElementHeader*) { return rmi_left_adf; }
@@ -53,15 +54,13 @@ static double GAUGE_CALL right_selector_frame(ElementHeader*) { return rmi_right
 
 static int32_t GAUGE_CALL left_selector_click(MouseClick*, uint32_t)
 {
-    rmi_left_adf = 1 - rmi_left_adf;
-    play_click(rmi_sound);
+    flip_and_click(rmi_left_adf, rmi_sound);
     return 0;
 }
 
 static int32_t GAUGE_CALL right_selector_click(MouseClick*, uint32_t)
 {
-    rmi_right_adf = 1 - rmi_right_adf;
-    play_click(rmi_sound);
+    flip_and_click(rmi_right_adf, rmi_sound);
     return 0;
 }
 
@@ -79,7 +78,7 @@ static FailureRecord left_needle_failures[]  = {{.key = 20, .action = 1}, {.key 
 
 static Icon right_selector = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 440, .x = 206, .y = 206, .gauge = &collins_rmi36_header,
-                    .image_flags = 0x3},
+                    .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 1.0,
     .frame_count = 2,
@@ -89,7 +88,7 @@ static ElementHeader* left_selector_next[] = {&right_selector.head, nullptr};
 
 static Icon left_selector = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 450, .x = 35, .y = 206, .gauge = &collins_rmi36_header,
-                    .next = left_selector_next, .image_flags = 0x3},
+                    .next = left_selector_next, .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 1.0,
     .frame_count = 2,
@@ -99,15 +98,15 @@ static ElementHeader* bezel_next[] = {&left_selector.head, nullptr};
 
 static StaticImage bezel = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 480, .gauge = &collins_rmi36_header, .next = bezel_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* left_needle_next[] = {&bezel.head, nullptr};
 
 static Needle left_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 470, .x = 150, .y = 150, .offset_x = 87, .offset_y = 9,
                  .gauge = &collins_rmi36_header, .next = left_needle_next, .failures = left_needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x226),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::vor1_bearing),
     .table    = bearing_table, .table_count = count_of(bearing_table),
     .callback = left_needle_update,
 };
@@ -116,8 +115,8 @@ static ElementHeader* right_needle_next[] = {&left_needle.head, nullptr};
 static Needle right_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 460, .x = 150, .y = 150, .offset_x = 85, .offset_y = 14,
                  .gauge = &collins_rmi36_header, .next = right_needle_next, .failures = right_needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x3B),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::vor2_bearing),
     .table    = bearing_table, .table_count = count_of(bearing_table),
     .callback = right_needle_update,
 };
@@ -126,17 +125,17 @@ static ElementHeader* card_next[] = {&right_needle.head, nullptr};
 static Sprite card = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 430, .x = 35, .y = 35, .offset_x = 150,
                         .offset_y = 150, .gauge = &collins_rmi36_header, .next = card_next, .failures = card_failures,
-                        .image_flags = 0x4083},
+                        .image_flags = image_flags::needle},
     .x_source        = module_var(0), .x_scale = 0.0,
     .y_source        = module_var(0), .y_scale = 0.0,
-    .angle_source    = module_var(0x54), .angle_scale = 1.0,
+    .angle_source    = module_var(token::heading), .angle_scale = 1.0,
     .texture_x_scale = 1.0f, .texture_y_scale = 1.0f,
 };
 static ElementHeader* face_next[] = {&card.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 420, .gauge = &collins_rmi36_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -20,7 +20,7 @@ static NonlinearityEntry table[] = {
 
 static StaticImage glass = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 3090, .gauge = &cowl_flaps_position_header,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 
@@ -29,8 +29,8 @@ static FailureRecord needle_failures[] = {{.key = 20, .action = 0}, {.key = 0}};
 static Needle needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 3080, .x = 102, .y = 100, .offset_x = 35, .offset_y = 10,
                  .gauge = &cowl_flaps_position_header, .next = needle_next, .failures = needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x18B),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::engine1_cowl_flaps),
     .table    = table, .table_count = count_of(table),
     .callback = cowl_flaps_smoothing,
 };
@@ -38,7 +38,7 @@ static ElementHeader* face_next[] = {&needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 3070, .gauge = &cowl_flaps_position_header,
-             .next = face_next, .image_flags = 0x4003},
+             .next = face_next, .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

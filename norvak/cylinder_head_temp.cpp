@@ -17,7 +17,8 @@ static NonlinearityEntry left_table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 2100, .gauge = &cylinder_head_temp_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 2100, .gauge = &cylinder_head_temp_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* left_needle_next[] = {&glass.head, nullptr};
 
@@ -26,8 +27,8 @@ static FailureRecord left_needle_failures[] = {{.key = 2, .action = 0}, {.key = 
 static Needle left_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2090, .x = 50, .y = 150, .offset_x = 0, .offset_y = 5,
                  .gauge = &cylinder_head_temp_header, .next = left_needle_next, .failures = left_needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x19F),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::engine1_cylinder_head_temp),
     .table    = left_table, .table_count = count_of(left_table),
 };
 static ElementHeader* right_needle_next[] = {&left_needle.head, nullptr};
@@ -37,15 +38,15 @@ static FailureRecord right_needle_failures[] = {{.key = 2, .action = 0}, {.key =
 static Needle right_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2090, .x = 250, .y = 150, .offset_x = 0, .offset_y = 5,
                  .gauge = &cylinder_head_temp_header, .next = right_needle_next, .failures = right_needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x1C6),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::engine2_cylinder_head_temp),
     .table    = right_table, .table_count = count_of(right_table),
 };
 static ElementHeader* face_next[] = {&right_needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 2080, .gauge = &cylinder_head_temp_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

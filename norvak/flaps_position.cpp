@@ -1,4 +1,4 @@
-// Flaps_Position: the flaps needle follows token 0x14A through a first-order lag.
+// Flaps_Position: the flaps needle follows the flaps position through a first-order lag.
 #include "frame/module.h"
 
 extern GaugeHeader flaps_position_header;
@@ -19,7 +19,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 1300, .gauge = &flaps_position_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 1300, .gauge = &flaps_position_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 
@@ -28,8 +29,8 @@ static FailureRecord needle_failures[] = {{.key = 20, .action = 0}, {.key = 0}};
 static Needle needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 1290, .x = 99, .y = 101, .offset_x = 30, .offset_y = 5,
                  .gauge = &flaps_position_header, .next = needle_next, .failures = needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x14A),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::flaps_position),
     .table    = table, .table_count = count_of(table),
     .callback = flaps_smoothing,
 };
@@ -37,7 +38,7 @@ static ElementHeader* face_next[] = {&needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1280, .gauge = &flaps_position_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -22,7 +22,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 3060, .gauge = &fuel_flow_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 3060, .gauge = &fuel_flow_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 
@@ -30,15 +31,16 @@ static FailureRecord needle_failures[] = {{.key = 2, .action = 0}, {.key = 20, .
 
 static Needle needle = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 3040, .x = 100, .y = 100, .offset_x = 30, .offset_y = 5,
-               .gauge = &fuel_flow_header, .next = needle_next, .failures = needle_failures, .image_flags = 0x4083},
-    .source = module_var(0x1A5),
+               .gauge = &fuel_flow_header, .next = needle_next, .failures = needle_failures,
+               .image_flags = image_flags::needle},
+    .source = module_var(token::engine1_fuel_flow),
     .table  = table, .table_count = count_of(table),
 };
 static ElementHeader* overlay_next[] = {&needle.head, nullptr};
 
 static Icon overlay = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3050, .gauge = &fuel_flow_header, .next = overlay_next,
-                    .image_flags = 0x4083},
+                    .image_flags = image_flags::needle},
     .source      = module_var(0),
     .scale       = 1.0,
     .frame_count = 1,
@@ -48,7 +50,7 @@ static ElementHeader* face_next[] = {&overlay.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 3030, .gauge = &fuel_flow_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -1,4 +1,4 @@
-// Hydraulic_Pressure: one needle on the hydraulic pressure token 0x2DC.
+// Hydraulic_Pressure: one needle on the hydraulic pressure.
 #include "frame/module.h"
 
 extern GaugeHeader hydraulic_pressure_header;
@@ -10,7 +10,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 2310, .gauge = &hydraulic_pressure_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 2310, .gauge = &hydraulic_pressure_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 
@@ -19,15 +20,15 @@ static FailureRecord needle_failures[] = {{.key = 2, .action = 0}, {.key = 20, .
 static Needle needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2300, .x = 100, .y = 100, .offset_x = 30, .offset_y = 5,
                  .gauge = &hydraulic_pressure_header, .next = needle_next, .failures = needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x2DC),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::hydraulic_pressure),
     .table    = table, .table_count = count_of(table),
 };
 static ElementHeader* face_next[] = {&needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 2290, .gauge = &hydraulic_pressure_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

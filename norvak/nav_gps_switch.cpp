@@ -1,7 +1,7 @@
 // NAV_GPS_Switch: selects whether the navigation indicators follow NAV or GPS. The picture is the
-// host's selector value (token 0x350); a click asks the host to change it and clicks audibly.
+// host's selector value; a click asks the host to change it and clicks audibly.
+#include "click_wave.h"
 #include "frame/module.h"
-#include "sound/click_sound.h"
 
 extern GaugeHeader nav_gps_switch_header;
 
@@ -9,19 +9,20 @@ static ClickSound nav_gps_sound;
 
 static void GAUGE_CALL nav_gps_callback(GaugeHeader*, int32_t service_id, HostWord extra)
 {
-    click_sound_service(nav_gps_sound, service_id, extra, 30);
+    click_sound_service(nav_gps_sound, service_id, extra, click_wave_id);
 }
 
 static int32_t GAUGE_CALL nav_gps_click(MouseClick*, uint32_t)
 {
-    trigger_key_event(0x10347, 0);
+    trigger_key_event(event::nav_gps_toggle, 0);
     play_click(nav_gps_sound);
     return 0;
 }
 
 static Icon selector = {
-    .head        = {.kind = ElementKind::icon, .bitmap_id = 1480, .gauge = &nav_gps_switch_header, .image_flags = 0x3},
-    .source      = module_var(0x350),
+    .head        = {.kind = ElementKind::icon, .bitmap_id = 1480, .gauge = &nav_gps_switch_header,
+                    .image_flags = image_flags::plain},
+    .source      = module_var(token::nav_gps),
     .scale       = 1.0,
     .frame_count = 2,
 };
@@ -29,7 +30,7 @@ static ElementHeader* plate_next[] = {&selector.head, nullptr};
 
 static StaticImage plate = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 1470, .gauge = &nav_gps_switch_header,
-             .next = plate_next, .image_flags = 0x3},
+             .next = plate_next, .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 

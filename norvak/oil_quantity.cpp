@@ -14,7 +14,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 3120, .gauge = &oil_quantity_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 3120, .gauge = &oil_quantity_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 
@@ -22,15 +23,16 @@ static FailureRecord needle_failures[] = {{.key = 20, .action = 1}, {.key = 2, .
 
 static Needle needle = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 3110, .x = 100, .y = 100, .offset_x = 30, .offset_y = 5,
-               .gauge = &oil_quantity_header, .next = needle_next, .failures = needle_failures, .image_flags = 0x4083},
-    .source = module_var(0x95),
+               .gauge = &oil_quantity_header, .next = needle_next, .failures = needle_failures,
+               .image_flags = image_flags::needle},
+    .source = module_var(token::engine1_oil_quantity),
     .table  = table, .table_count = count_of(table),
 };
 static ElementHeader* face_next[] = {&needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 3100, .gauge = &oil_quantity_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -18,7 +18,8 @@ static NonlinearityEntry left_table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 3020, .gauge = &oil_temperature_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 3020, .gauge = &oil_temperature_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* left_needle_next[] = {&glass.head, nullptr};
 
@@ -27,8 +28,8 @@ static FailureRecord left_needle_failures[] = {{.key = 20, .action = 2}, {.key =
 static Needle left_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 3010, .x = 50, .y = 153, .offset_x = 0, .offset_y = 5,
                  .gauge = &oil_temperature_header, .next = left_needle_next, .failures = left_needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x1A0),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::engine1_oil_temperature),
     .table    = left_table, .table_count = count_of(left_table),
 };
 static ElementHeader* right_needle_next[] = {&left_needle.head, nullptr};
@@ -38,15 +39,15 @@ static FailureRecord right_needle_failures[] = {{.key = 20, .action = 2}, {.key 
 static Needle right_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 3010, .x = 243, .y = 153, .offset_x = 0, .offset_y = 5,
                  .gauge = &oil_temperature_header, .next = right_needle_next, .failures = right_needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x1C7),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::engine2_oil_temperature),
     .table    = right_table, .table_count = count_of(right_table),
 };
 static ElementHeader* face_next[] = {&right_needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 3000, .gauge = &oil_temperature_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

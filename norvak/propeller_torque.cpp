@@ -29,7 +29,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 2140, .gauge = &propeller_torque_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 2140, .gauge = &propeller_torque_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* left_needle_next[] = {&glass.head, nullptr};
 
@@ -38,8 +39,8 @@ static FailureRecord left_needle_failures[] = {{.key = 2, .action = 0}, {.key = 
 static Needle left_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2120, .x = 150, .y = 150, .offset_x = 66, .offset_y = 15,
                  .gauge = &propeller_torque_header, .next = left_needle_next, .failures = left_needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x194),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::engine1_torque),
     .table    = table, .table_count = count_of(table),
     .callback = left_torque_value,
 };
@@ -50,8 +51,8 @@ static FailureRecord right_needle_failures[] = {{.key = 2, .action = 0}, {.key =
 static Needle right_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2130, .x = 150, .y = 150, .offset_x = 66, .offset_y = 15,
                  .gauge = &propeller_torque_header, .next = right_needle_next, .failures = right_needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x1BB),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::engine2_torque),
     .table    = table, .table_count = count_of(table),
     .callback = right_torque_value,
 };
@@ -59,7 +60,7 @@ static ElementHeader* face_next[] = {&right_needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 2110, .gauge = &propeller_torque_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

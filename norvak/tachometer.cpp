@@ -9,7 +9,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 2070, .gauge = &tachometer_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 2070, .gauge = &tachometer_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* engine2_needle_next[] = {&glass.head, nullptr};
 
@@ -18,8 +19,8 @@ static FailureRecord engine2_needle_failures[] = {{.key = 2, .action = 0}, {.key
 static Needle engine2_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2060, .x = 140, .y = 140, .offset_x = 53, .offset_y = 9,
                  .gauge = &tachometer_header, .next = engine2_needle_next, .failures = engine2_needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x1AD),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::engine2_rpm),
     .table    = table, .table_count = count_of(table),
 };
 static ElementHeader* engine1_needle_next[] = {&engine2_needle.head, nullptr};
@@ -29,15 +30,15 @@ static FailureRecord engine1_needle_failures[] = {{.key = 2, .action = 0}, {.key
 static Needle engine1_needle = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2050, .x = 140, .y = 140, .offset_x = 53, .offset_y = 9,
                  .gauge = &tachometer_header, .next = engine1_needle_next, .failures = engine1_needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x186),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::engine1_rpm),
     .table    = table, .table_count = count_of(table),
 };
 static ElementHeader* face_next[] = {&engine1_needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 2040, .gauge = &tachometer_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -1,5 +1,5 @@
-// Turn_Coordinator: the ball rides a parabola on the slip token 0x45, the aircraft symbol shows the
-// turn rate (token 0x46, in 1/256 units).
+// Turn_Coordinator: the ball rides a parabola on the slip ball position, the aircraft symbol shows
+// the turn rate (in 1/256 units).
 #include "frame/module.h"
 
 extern GaugeHeader turn_coordinator_header;
@@ -22,7 +22,8 @@ static NonlinearityEntry turn_table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 2220, .gauge = &turn_coordinator_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 2220, .gauge = &turn_coordinator_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 
@@ -31,8 +32,8 @@ static FailureRecord needle_failures[] = {{.key = 18, .action = 1}, {.key = 20, 
 static Needle aircraft = {
     .head     = {.kind = ElementKind::needle, .bitmap_id = 2190, .x = 99, .y = 161, .offset_x = 22, .offset_y = 13,
                  .gauge = &turn_coordinator_header, .next = needle_next, .failures = needle_failures,
-                 .image_flags = 0x4083},
-    .source   = module_var(0x46),
+                 .image_flags = image_flags::needle},
+    .source   = module_var(token::turn_rate),
     .table    = turn_table, .table_count = count_of(turn_table),
     .callback = turn_rate,
 };
@@ -40,7 +41,7 @@ static ElementHeader* marks_next[] = {&aircraft.head, nullptr};
 
 static Icon marks = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 2210, .x = 8, .y = 110, .gauge = &turn_coordinator_header,
-                    .next = marks_next, .image_flags = 0x4003},
+                    .next = marks_next, .image_flags = image_flags::face},
     .source      = module_var(0),
     .scale       = 1.0,
     .frame_count = 1,
@@ -49,16 +50,16 @@ static ElementHeader* ball_next[] = {&marks.head, nullptr};
 
 static Slider ball = {
     .head       = {.kind = ElementKind::slider, .bitmap_id = 2200, .x = 88, .y = 119, .gauge = &turn_coordinator_header,
-                   .next = ball_next, .image_flags = 0x4083},
-    .x_source   = module_var(0x45), .x_scale = 0.46875,
-    .y_source   = module_var(0x45), .y_scale = -0.00054931640625,
+                   .next = ball_next, .image_flags = image_flags::needle},
+    .x_source   = module_var(token::slip_ball), .x_scale = 0.46875,
+    .y_source   = module_var(token::slip_ball), .y_scale = -0.00054931640625,
     .y_callback = ball_height,
 };
 static ElementHeader* face_next[] = {&ball.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 2180, .gauge = &turn_coordinator_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

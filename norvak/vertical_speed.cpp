@@ -17,7 +17,8 @@ static NonlinearityEntry table[] = {
 };
 
 static StaticImage glass = {
-    .head = {.kind = ElementKind::static_image, .bitmap_id = 2170, .gauge = &vertical_speed_header, .image_flags = 0x3},
+    .head = {.kind = ElementKind::static_image, .bitmap_id = 2170, .gauge = &vertical_speed_header,
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* needle_next[] = {&glass.head, nullptr};
 
@@ -26,15 +27,15 @@ static FailureRecord needle_failures[] = {{.key = 19, .action = 1}, {.key = 3, .
 static Needle needle = {
     .head   = {.kind = ElementKind::needle, .bitmap_id = 2160, .x = 151, .y = 150, .offset_x = 66, .offset_y = 10,
                .gauge = &vertical_speed_header, .next = needle_next, .failures = needle_failures,
-               .image_flags = 0x4083},
-    .source = module_var(0x41),
+               .image_flags = image_flags::needle},
+    .source = module_var(token::vertical_speed),
     .table  = table, .table_count = count_of(table),
 };
 static ElementHeader* face_next[] = {&needle.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 2150, .gauge = &vertical_speed_header, .next = face_next,
-             .image_flags = 0x4003},
+             .image_flags = image_flags::face},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -1,8 +1,8 @@
 // Water_Doors_Switch: the water doors lever and the doors-open lamp. The lever picture flips at a
-// click and then follows the direction in which the host moves the doors (token 0x365), sampled on
+// click and then follows the direction in which the host moves the doors (their position), sampled on
 // every 9th update.
+#include "click_wave.h"
 #include "frame/module.h"
-#include "sound/click_sound.h"
 #include "water_state.h"
 
 extern GaugeHeader water_doors_switch_header;
@@ -16,7 +16,7 @@ static ClickSound doors_sound;
 
 static void GAUGE_CALL water_doors_callback(GaugeHeader*, int32_t service_id, HostWord extra)
 {
-    click_sound_service(doors_sound, service_id, extra, 30);
+    click_sound_service(doors_sound, service_id, extra, click_wave_id);
 }
 
 // Lit only while the doors are exactly fully open and the master is on; the drop relies on it.
@@ -61,15 +61,15 @@ static int32_t GAUGE_CALL doors_lever_click(MouseClick*, uint32_t)
         door_lever_frame = 1;
     else if (door_lever_frame == 1)
         door_lever_frame = 0;
-    trigger_key_event(0x10357, 0);
+    trigger_key_event(event::water_doors, 0);
     play_click(doors_sound);
     return 0;
 }
 
 static Icon lever = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3180, .x = 160, .y = 0, .gauge = &water_doors_switch_header,
-                    .image_flags = 0x3},
-    .source      = module_var(0x365),
+                    .image_flags = image_flags::plain},
+    .source      = module_var(token::doors_position),
     .scale       = 1.0,
     .frame_count = 2,
     .callback    = doors_lever,
@@ -80,8 +80,8 @@ static FailureRecord lamp_failures[] = {{.key = 20, .action = 3}, {.key = 0}};
 
 static Icon lamp = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3190, .x = 23, .y = 22, .gauge = &water_doors_switch_header,
-                    .next = lamp_next, .failures = lamp_failures, .image_flags = 0x3},
-    .source      = module_var(0x365),
+                    .next = lamp_next, .failures = lamp_failures, .image_flags = image_flags::plain},
+    .source      = module_var(token::doors_position),
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = doors_open_lamp,
@@ -90,7 +90,7 @@ static ElementHeader* plate_next[] = {&lamp.head, nullptr};
 
 static StaticImage plate = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 3170, .gauge = &water_doors_switch_header,
-             .next = plate_next, .image_flags = 0x3},
+             .next = plate_next, .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 

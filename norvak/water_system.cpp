@@ -1,13 +1,13 @@
 // Water_System: the water panel (two master switches, drop-mode selector, scoop button and lamp)
 // and the water simulation. At every pre-update it fills both tanks while the aircraft skims water
 // and empties them while a drop is in progress. The tank levels belong to the host; they are read
-// and written through the external interface at offsets 0x0B8C (left) and 0x0BA4 (right).
+// and written through the external interface, one 32-bit level per tank (0x800000 full).
 #include <cstdlib>
 #include <cstring>
 
+#include "click_wave.h"
 #include "extlink/extlink.h"
 #include "frame/module.h"
-#include "sound/click_sound.h"
 #include "water_state.h"
 
 extern GaugeHeader water_system_header;
@@ -18,14 +18,8 @@ int32_t doors_open        = 0;
 int32_t drop_left_active  = 0;
 int32_t drop_right_active = 0;
 
-constexpr uint32_t left_tank_offset  = 0x0B8C;
-constexpr uint32_t right_tank_offset = 0x0BA4;
-constexpr int32_t  full_tank         = 0x800000;
+constexpr int32_t  full_tank             = 0x800000;
 constexpr uint32_t required_host_version = 7;
-
-constexpr uint32_t event_drop_on  = 0x10201;
-constexpr uint32_t event_drop_off = 0x10202;
-constexpr uint32_t event_scoop    = 0x103B2;
 
 // Settings from the parameter text, in feet, knots and full tanks per second.
 struct WaterConfig {
@@ -59,13 +53,13 @@ static uint8_t  request_buffer[128];
 
 static ClickSound water_system_sound;
 
-static ModuleVar sim_time_var       = module_var(0x25C);
-static ModuleVar drop_command_var   = module_var(0x0F);
-static ModuleVar scoop_ready_var    = module_var(0x2F1);
-static ModuleVar scoop_state_var    = module_var(0x387);
-static ModuleVar radio_height_var   = module_var(0x266);
-static ModuleVar velocity_x_var     = module_var(0x22A);
-static ModuleVar velocity_z_var     = module_var(0x22B);
+static ModuleVar sim_time_var     = module_var(token::sim_time);
+static ModuleVar drop_command_var = module_var(token::drop_command);
+static ModuleVar scoop_ready_var  = module_var(token::scoop_ready);
+static ModuleVar scoop_state_var  = module_var(token::scoop_state);
+static ModuleVar radio_height_var = module_var(token::radio_height);
+static ModuleVar velocity_x_var   = module_var(token::velocity_x);
+static ModuleVar velocity_z_var   = module_var(token::velocity_z);
 
 // Every setting back to its default, then the keys found in the parameter text, each read like
 // atof from the character right after the key. A key at the very end of the text keeps its default.
@@ -126,16 +120,28 @@ static bool scooping_conditions_hold(double dt)
     return lower * lower <= s2 && s2 <= upper * upper;
 }
 
-// Fetches the level fresh from the host, adds the step (full at most) and writes it back.
-static void scoop_tank(double dt, uint32_t offset, int32_t* level)
+// Fetches a tank's level fresh from the host; false when the link failed.
+static bool read_level(uint32_t offset, int32_t* level)
 {
-    if (!scooping_conditions_hold(dt))
-        return;
     ext_read(offset, 4, level, &ext_result);
-    if (ext_result != 0)
+    if (ext_result != ext::ok)
+        return false;
+    ext_process(&ext_result);
+    return ext_result == ext::ok;
+}
+
+static void write_level(uint32_t offset, int32_t* level)
+{
+    ext_write(offset, 4, level, &ext_result);
+    if (ext_result != ext::ok)
         return;
     ext_process(&ext_result);
-    if (ext_result != 0)
+}
+
+// Adds the step to the level (full at most) and writes it back.
+static void scoop_tank(double dt, uint32_t offset, int32_t* level)
+{
+    if (!scooping_conditions_hold(dt) || !read_level(offset, level))
         return;
     // Between empty and full whatever the rate: a negative one takes water out, down to empty.
     int64_t filled = static_cast<int64_t>(static_cast<uint32_t>(*level)) + level_change(dt, water_config.scoop_rate);
@@ -144,24 +150,17 @@ static void scoop_tank(double dt, uint32_t offset, int32_t* level)
     if (filled < 0)
         filled = 0;
     *level = static_cast<int32_t>(filled);
-    ext_write(offset, 4, level, &ext_result);
-    if (ext_result != 0)
-        return;
-    ext_process(&ext_result);
+    write_level(offset, level);
 }
 
-static void scoop_left(double dt) { scoop_tank(dt, left_tank_offset, &water_level_left); }
-static void scoop_right(double dt) { scoop_tank(dt, right_tank_offset, &water_level_right); }
+static void scoop_left(double dt) { scoop_tank(dt, ext::left_tank_offset, &water_level_left); }
+static void scoop_right(double dt) { scoop_tank(dt, ext::right_tank_offset, &water_level_right); }
 
-// Reads the level, takes the step off (empty at least) and reports whether the tank is now empty.
-// The level is written back by write_level once the caller has acted on it.
+// Reads the level and takes the step off (empty at least); false when the link failed. The level
+// is written back by write_level once the caller has acted on it.
 static bool fetch_and_drain(double dt, uint32_t offset, int32_t* level)
 {
-    ext_read(offset, 4, level, &ext_result);
-    if (ext_result != 0)
-        return false;
-    ext_process(&ext_result);
-    if (ext_result != 0)
+    if (!read_level(offset, level))
         return false;
     // A negative rate puts water back, up to full.
     int64_t drained = static_cast<int64_t>(*level) - level_change(dt, water_config.dump_rate);
@@ -169,70 +168,61 @@ static bool fetch_and_drain(double dt, uint32_t offset, int32_t* level)
     return true;
 }
 
-static void write_level(uint32_t offset, int32_t* level)
+// The drop command as a drop step sees it: 0 while there is nothing to do, which includes a command
+// given while the doors are not open (the host is then told to switch it off).
+static double drop_command(double dt)
 {
-    ext_write(offset, 4, level, &ext_result);
-    if (ext_result != 0)
-        return;
-    ext_process(&ext_result);
+    if (!(dt > 0.0) || water_master == 0)
+        return 0.0;
+    double v = read_token(&drop_command_var);
+    if (exactly_one(v) && doors_open == 0) {
+        trigger_key_event(event::drop_off, 0);
+        return 0.0;
+    }
+    return v;
 }
 
 static void drop_left(double dt)
 {
-    if (!(dt > 0.0) || water_master == 0)
-        return;
-    double v = read_token(&drop_command_var);
+    double v = drop_command(dt);
     if (v == 0.0)
         return;
-    if (exactly_one(v) && doors_open == 0) {
-        trigger_key_event(event_drop_off, 0);
-        return;
-    }
     if (exactly_one(v) && drop_left_active == 0) {   // a drop starts; no water leaves yet
         drop_left_active = 1;
-        trigger_key_event(event_drop_on, 0);
+        trigger_key_event(event::drop_on, 0);
         drop_right_active = drop_mode == 1 ? 1 : 0;
         return;
     }
     if (drop_left_active == 0)
         return;
-    trigger_key_event(event_drop_on, 0);
-    if (!fetch_and_drain(dt, left_tank_offset, &water_level_left))
+    trigger_key_event(event::drop_on, 0);
+    if (!fetch_and_drain(dt, ext::left_tank_offset, &water_level_left))
         return;
     if (water_level_left == 0) {
         drop_left_active = 0;
         if (drop_mode == 0) {   // hand over to the right tank
             drop_right_active = 1;
-            trigger_key_event(event_drop_on, 0);
+            trigger_key_event(event::drop_on, 0);
         } else {
-            trigger_key_event(event_drop_off, 0);
+            trigger_key_event(event::drop_off, 0);
         }
     }
-    write_level(left_tank_offset, &water_level_left);
+    write_level(ext::left_tank_offset, &water_level_left);
 }
 
 // Only drop_left starts a drop; this step follows the flag it set.
 static void drop_right(double dt)
 {
-    if (!(dt > 0.0) || water_master == 0)
+    if (drop_command(dt) == 0.0 || drop_right_active == 0)
         return;
-    double v = read_token(&drop_command_var);
-    if (v == 0.0)
-        return;
-    if (exactly_one(v) && doors_open == 0) {
-        trigger_key_event(event_drop_off, 0);
-        return;
-    }
-    if (drop_right_active == 0)
-        return;
-    trigger_key_event(event_drop_on, 0);
-    if (!fetch_and_drain(dt, right_tank_offset, &water_level_right))
+    trigger_key_event(event::drop_on, 0);
+    if (!fetch_and_drain(dt, ext::right_tank_offset, &water_level_right))
         return;
     if (water_level_right == 0) {
-        trigger_key_event(event_drop_off, 0);
+        trigger_key_event(event::drop_off, 0);
         drop_right_active = 0;
     }
-    write_level(right_tank_offset, &water_level_right);
+    write_level(ext::right_tank_offset, &water_level_right);
 }
 
 // The link opens when the panel window connects; both tanks start empty there.
@@ -240,17 +230,17 @@ static void connect_water_link(double t)
 {
     last_time = t;
     ext_open(required_host_version, &ext_result, request_buffer, sizeof request_buffer);
-    if (ext_result == 8)
+    if (ext_result == ext::wrong_host_version)
         ext_open(required_host_version, &ext_result, request_buffer, sizeof request_buffer);
-    trigger_key_event(0x101AA, 4);
-    trigger_key_event(0x103DB, 5);
+    trigger_key_event(event::water_connect_1, 4);
+    trigger_key_event(event::water_connect_2, 5);
     water_level_left = 0;
-    ext_write(left_tank_offset, 4, &water_level_left, &ext_result);
-    if (ext_result != 0)
+    ext_write(ext::left_tank_offset, 4, &water_level_left, &ext_result);
+    if (ext_result != ext::ok)
         return;
     water_level_right = 0;
-    ext_write(right_tank_offset, 4, &water_level_right, &ext_result);
-    if (ext_result != 0)
+    ext_write(ext::right_tank_offset, 4, &water_level_right, &ext_result);
+    if (ext_result != ext::ok)
         return;
     ext_process(&ext_result);
 }
@@ -280,7 +270,7 @@ static void GAUGE_CALL water_system_callback(GaugeHeader* gauge, int32_t service
     default:
         break;
     }
-    click_sound_service(water_system_sound, service_id, extra, 30);
+    click_sound_service(water_system_sound, service_id, extra, click_wave_id);
 }
 
 static double GAUGE_CALL master_switch_frame(ElementHeader*) { return water_master; }
@@ -288,22 +278,20 @@ static double GAUGE_CALL drop_mode_frame(ElementHeader*) { return drop_mode == 1
 
 static int32_t GAUGE_CALL master_click(MouseClick*, uint32_t)
 {
-    water_master = water_master == 0 ? 1 : 0;
-    play_click(water_system_sound);
+    flip_and_click(water_master, water_system_sound);
     return 0;
 }
 
 static int32_t GAUGE_CALL scoop_click(MouseClick*, uint32_t)
 {
-    trigger_key_event(event_scoop, 0);
+    trigger_key_event(event::scoop, 0);
     play_click(water_system_sound);
     return 0;
 }
 
 static int32_t GAUGE_CALL drop_mode_click(MouseClick*, uint32_t)
 {
-    drop_mode = drop_mode == 0 ? 1 : 0;
-    play_click(water_system_sound);
+    flip_and_click(drop_mode, water_system_sound);
     return 0;
 }
 
@@ -311,8 +299,8 @@ static FailureRecord scoop_lamp_failures[] = {{.key = 20, .action = 2}, {.key = 
 
 static Icon scoop_lamp = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3160, .x = 307, .y = 42, .gauge = &water_system_header,
-                    .failures = scoop_lamp_failures, .image_flags = 0x3},
-    .source      = module_var(0x387),
+                    .failures = scoop_lamp_failures, .image_flags = image_flags::plain},
+    .source      = module_var(token::scoop_state),
     .scale       = 0.0,
     .frame_count = 2,
 };
@@ -320,7 +308,7 @@ static ElementHeader* drop_mode_next[] = {&scoop_lamp.head, nullptr};
 
 static Icon drop_mode_selector = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3150, .x = 78, .y = 46, .gauge = &water_system_header,
-                    .next = drop_mode_next, .image_flags = 0x3},
+                    .next = drop_mode_next, .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 2,
@@ -330,7 +318,7 @@ static ElementHeader* second_master_next[] = {&drop_mode_selector.head, nullptr}
 
 static Icon second_master = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3140, .x = 149, .y = 28, .gauge = &water_system_header,
-                    .next = second_master_next, .image_flags = 0x3},
+                    .next = second_master_next, .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 2,
@@ -340,7 +328,7 @@ static ElementHeader* master_next[] = {&second_master.head, nullptr};
 
 static Icon master = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 3140, .x = 206, .y = 28, .gauge = &water_system_header,
-                    .next = master_next, .image_flags = 0x3},
+                    .next = master_next, .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 0.0,
     .frame_count = 2,
@@ -350,7 +338,7 @@ static ElementHeader* face_next[] = {&master.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 3130, .gauge = &water_system_header, .next = face_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

@@ -27,3 +27,10 @@ inline void click_sound_service(ClickSound& sound, int32_t service_id, HostWord 
 }
 
 inline void play_click(ClickSound& sound) { sound_play(&sound.buffer, 0); }
+
+// A two-position switch of the gauge's own: flips the flag between 0 and 1 and clicks.
+inline void flip_and_click(int32_t& flag, ClickSound& sound)
+{
+    flag = flag == 0 ? 1 : 0;
+    play_click(sound);
+}

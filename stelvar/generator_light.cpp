@@ -1,17 +1,14 @@
-// Generator_Light: the generator warning lamp, lit while the generator is off (token 0x235 at 0)
-// and the battery is on (token 0x16C above 0). It reads both tokens itself at every update; the
+// Generator_Light: the generator warning lamp, lit while the generator is off (at 0) and the
+// battery is on (above 0). It reads both tokens itself at every update; the
 // icon's declared source is not used.
 #include "frame/module.h"
 
 extern GaugeHeader generator_light_header;
 
-constexpr uint32_t generator_token = 0x235;
-constexpr uint32_t battery_token   = 0x16C;
-
 static double GAUGE_CALL generator_lamp(ElementHeader*)
 {
-    ModuleVar generator = module_var(generator_token);
-    ModuleVar battery   = module_var(battery_token);
+    ModuleVar generator = module_var(token::generator);
+    ModuleVar battery   = module_var(token::battery);
     lookup_var(&generator);
     lookup_var(&battery);
     if (generator.value.f64 == 0.0 && battery.value.f64 > 0.0)
@@ -24,8 +21,8 @@ static FailureRecord lamp_failures[] = {{.key = 21, .action = 3}, {.key = 0}};
 // Two frames declared; the callback only ever asks for the first.
 static Icon lamp = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 450, .gauge = &generator_light_header,
-                    .failures = lamp_failures, .image_flags = 0x3},
-    .source      = module_var(0x236),
+                    .failures = lamp_failures, .image_flags = image_flags::plain},
+    .source      = module_var(token::generator_light),
     .scale       = 1.0,
     .frame_count = 2,
     .callback    = generator_lamp,
@@ -34,7 +31,7 @@ static ElementHeader* plate_next[] = {&lamp.head, nullptr};
 
 static StaticImage plate = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 440, .gauge = &generator_light_header,
-             .next = plate_next, .image_flags = 0x3},
+             .next = plate_next, .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 

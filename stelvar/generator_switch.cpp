@@ -1,11 +1,9 @@
 // Generator_Switch: the generator switch under a hinged guard. The lever shows the host's generator
-// state (token 0x235). While the guard is down the lever cannot be moved: a left click on it does
-// nothing. The guard lifts and drops with any click on its hinge, or with a right click on the lever.
+// state. While the guard is down the lever cannot be moved: a left click on it does nothing. The
+// guard lifts and drops with any click on its hinge, or with a right click on the lever.
 #include "click_waves.h"
 
 extern GaugeHeader generator_switch_header;
-
-constexpr uint32_t event_generator_toggle = 0x1033B;
 
 int32_t generator_guard_closed = 1;   // the guard starts down over the switch
 
@@ -23,15 +21,9 @@ static double GAUGE_CALL generator_lever(ElementHeader* element)
 
 static double GAUGE_CALL generator_guard(ElementHeader*) { return generator_guard_closed != 0 ? 0.0 : -1.0; }
 
-static void flip_guard()
-{
-    generator_guard_closed = generator_guard_closed == 0 ? 1 : 0;
-    play_click(generator_sound);
-}
-
 static int32_t GAUGE_CALL guard_click(MouseClick*, uint32_t)
 {
-    flip_guard();
+    flip_and_click(generator_guard_closed, generator_sound);
     return 0;
 }
 
@@ -40,18 +32,18 @@ static int32_t GAUGE_CALL lever_click(MouseClick*, uint32_t mouse_flags)
 {
     if (mouse_flags & MOUSE_LEFTSINGLE) {
         if (generator_guard_closed == 0) {
-            trigger_key_event(event_generator_toggle, 0);
+            trigger_key_event(event::generator_toggle, 0);
             play_click(generator_sound);
         }
     } else if (mouse_flags & MOUSE_RIGHTSINGLE) {
-        flip_guard();
+        flip_and_click(generator_guard_closed, generator_sound);
     }
     return 0;
 }
 
 static Icon guard = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 470, .gauge = &generator_switch_header,
-                    .image_flags = 0x3},
+                    .image_flags = image_flags::plain},
     .source      = module_var(0),
     .scale       = 1.0,
     .frame_count = 1,
@@ -61,8 +53,8 @@ static ElementHeader* lever_next[] = {&guard.head, nullptr};
 
 static Icon lever = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 480, .gauge = &generator_switch_header,
-                    .next = lever_next, .image_flags = 0x3},
-    .source      = module_var(0x235),
+                    .next = lever_next, .image_flags = image_flags::plain},
+    .source      = module_var(token::generator),
     .scale       = 1.0,
     .frame_count = 2,
     .callback    = generator_lever,
@@ -71,7 +63,7 @@ static ElementHeader* plate_next[] = {&lever.head, nullptr};
 
 static StaticImage plate = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 460, .gauge = &generator_switch_header,
-             .next = plate_next, .image_flags = 0x3},
+             .next = plate_next, .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&plate.head, nullptr};
 

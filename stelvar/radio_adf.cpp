@@ -1,7 +1,7 @@
 // Radio_ADF: the ADF receiver. A band selector (200-410, 410-850, 850-1750 kHz) with its drum, a
 // tuning crank that steps 5 kHz (left click) or 0.5 kHz (right click) without leaving the band, a
 // dial pointer across the band's scale, a frequency window, a power switch with its lamp and a
-// volume knob. The host owns the receiver: the gauge reads tokens 0x10 and 0x12 and sends events;
+// volume knob. The host owns the receiver: the gauge reads its ADF frequency tokens and sends events;
 // changing band sets the receiver to the edge of the new band.
 
 #include "click_waves.h"
@@ -11,17 +11,6 @@
 #include "radio_power.h"
 
 extern GaugeHeader radio_adf_header;
-
-constexpr uint32_t frequency_digits = 0x10;
-constexpr uint32_t volume_source    = 0x370;   // host's; its value is not used
-
-constexpr uint32_t event_khz_up       = 0x103EE;
-constexpr uint32_t event_khz_down     = 0x103EF;
-constexpr uint32_t event_tenths_up    = 0x1039E;
-constexpr uint32_t event_tenths_down  = 0x1039D;
-constexpr uint32_t event_set_adf      = 0x1024A;   // four BCD digits in tenths of kHz
-constexpr uint32_t event_adf_audio_on  = 0x10131;
-constexpr uint32_t event_adf_audio_off = 0x1012C;
 
 constexpr int steps_per_click = 5;
 
@@ -106,10 +95,10 @@ static double GAUGE_CALL volume_icon(ElementHeader*)
 {
     if (radio_adf_audio != 0) {
         if (radio_adf_power != 0)
-            trigger_key_event(event_adf_audio_on, 0);
+            trigger_key_event(event::adf_audio_on, 0);
         return 1.0;
     }
-    trigger_key_event(event_adf_audio_off, 0);
+    trigger_key_event(event::adf_audio_off, 0);
     return 0.0;
 }
 
@@ -118,25 +107,23 @@ static double GAUGE_CALL power_lamp(ElementHeader*) { return radio_adf_power != 
 static double GAUGE_CALL power_switch(ElementHeader*)
 {
     if (radio_adf_power == 0) {
-        trigger_key_event(event_adf_audio_off, 0);
+        trigger_key_event(event::adf_audio_off, 0);
         return 0.0;
     }
     if (radio_adf_audio != 0)
-        trigger_key_event(event_adf_audio_on, 0);
+        trigger_key_event(event::adf_audio_on, 0);
     return 1.0;
 }
 
 static int32_t GAUGE_CALL power_toggle(MouseClick*, uint32_t)
 {
-    radio_adf_power = 1 - radio_adf_power;
-    play_click(adf_sound);
+    flip_and_click(radio_adf_power, adf_sound);
     return 0;
 }
 
 static int32_t GAUGE_CALL volume_toggle(MouseClick*, uint32_t)
 {
-    radio_adf_audio = 1 - radio_adf_audio;
-    play_click(adf_sound);
+    flip_and_click(radio_adf_audio, adf_sound);
     return 0;
 }
 
@@ -149,9 +136,9 @@ static int32_t GAUGE_CALL band_up(MouseClick*, uint32_t)
     play_click(adf_sound);
     radio_adf_dial = 0.0;
     if (radio_adf_band == 2.0)
-        trigger_key_event(event_set_adf, rebase_digits(4100, 10, 16));
+        trigger_key_event(event::adf_set, rebase_digits(4100, 10, 16));
     else if (radio_adf_band == 3.0)
-        trigger_key_event(event_set_adf, rebase_digits(8500, 10, 16));
+        trigger_key_event(event::adf_set, rebase_digits(8500, 10, 16));
     return 0;
 }
 
@@ -163,10 +150,10 @@ static int32_t GAUGE_CALL band_down(MouseClick*, uint32_t)
     play_click(adf_sound);
     if (radio_adf_band == 1.0) {
         radio_adf_dial = 105.0;
-        trigger_key_event(event_set_adf, rebase_digits(4100, 10, 16));
+        trigger_key_event(event::adf_set, rebase_digits(4100, 10, 16));
     } else if (radio_adf_band == 2.0) {
         radio_adf_dial = 176.0;
-        trigger_key_event(event_set_adf, rebase_digits(8500, 10, 16));
+        trigger_key_event(event::adf_set, rebase_digits(8500, 10, 16));
     }
     return 0;
 }
@@ -180,12 +167,12 @@ static int32_t GAUGE_CALL tune_up(MouseClick*, uint32_t mouse_flags)
         return 0;
     if (mouse_flags & MOUSE_LEFTSINGLE) {
         if (radio_adf_khz <= band->high - 5.0) {
-            send_times(event_khz_up, 0, steps_per_click);
+            send_times(event::adf_whole_up, 0, steps_per_click);
             radio_adf_crank += 5.0;
         }
     } else if (mouse_flags & MOUSE_RIGHTSINGLE) {
         if (radio_adf_khz <= band->high - 0.5) {
-            send_times(event_tenths_up, 0, steps_per_click);
+            send_times(event::adf_tenths_up, 0, steps_per_click);
             radio_adf_crank += 1.0;
         }
     }
@@ -199,12 +186,12 @@ static int32_t GAUGE_CALL tune_down(MouseClick*, uint32_t mouse_flags)
         return 0;
     if (mouse_flags & MOUSE_LEFTSINGLE) {
         if (radio_adf_khz >= band->low + 5.0) {
-            send_times(event_khz_down, 0, steps_per_click);
+            send_times(event::adf_whole_down, 0, steps_per_click);
             radio_adf_crank -= 5.0;
         }
     } else if (mouse_flags & MOUSE_RIGHTSINGLE) {
         if (radio_adf_khz >= band->low + 0.5) {
-            send_times(event_tenths_down, 0, steps_per_click);
+            send_times(event::adf_tenths_down, 0, steps_per_click);
             radio_adf_crank -= 1.0;
         }
     }
@@ -216,7 +203,7 @@ static FailureRecord lamp_failures[]   = {{.key = 20, .action = 3}, {.key = 21, 
 
 static Icon switch_icon = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 250, .x = 237, .y = 215, .gauge = &radio_adf_header,
-                    .image_flags = 0x3},
+                    .image_flags = image_flags::plain},
     .scale       = 1.0,
     .frame_count = 2,
     .callback    = power_switch,
@@ -225,7 +212,7 @@ static ElementHeader* lamp_next[] = {&switch_icon.head, nullptr};
 
 static Icon lamp = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 260, .x = 290, .y = 6, .gauge = &radio_adf_header,
-                    .next = lamp_next, .failures = lamp_failures, .image_flags = 0x7},
+                    .next = lamp_next, .failures = lamp_failures, .image_flags = image_flags::lamp},
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = power_lamp,
@@ -234,8 +221,8 @@ static ElementHeader* volume_next[] = {&lamp.head, nullptr};
 
 static Icon volume = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 270, .x = 25, .y = 183, .gauge = &radio_adf_header,
-                    .next = volume_next, .image_flags = 0x3},
-    .source      = module_var(volume_source),
+                    .next = volume_next, .image_flags = image_flags::plain},
+    .source      = module_var(token::adf_volume),
     .scale       = 1.0,
     .frame_count = 2,
     .callback    = volume_icon,
@@ -244,7 +231,8 @@ static ElementHeader* drum_next[] = {&volume.head, nullptr};
 
 static Sprite drum = {
     .head            = {.kind = ElementKind::sprite, .bitmap_id = 280, .x = 91, .y = 54, .offset_x = 168,
-                        .offset_y = 150, .gauge = &radio_adf_header, .next = drum_next, .image_flags = 0x4083},
+                        .offset_y = 150, .gauge = &radio_adf_header, .next = drum_next,
+                        .image_flags = image_flags::needle},
     .x_scale         = 1.0,
     .y_scale         = 1.0,
     .angle_scale     = 1.0,
@@ -258,7 +246,7 @@ static NonlinearityEntry knob_table[] = {{164, 123, 0.0}, {164, 199, 1.0}};
 
 static Needle knob = {
     .head        = {.kind = ElementKind::needle, .bitmap_id = 230, .x = 164, .y = 161, .offset_x = 38, .offset_y = 38,
-                    .gauge = &radio_adf_header, .next = knob_next, .image_flags = 0x83},
+                    .gauge = &radio_adf_header, .next = knob_next, .image_flags = image_flags::knob},
     .table       = knob_table,
     .table_count = count_of(knob_table),
     .callback    = band_knob,
@@ -270,7 +258,7 @@ static NonlinearityEntry crank_table[] = {{166, 222, 0.0}, {166, 282, 60.0}};
 
 static Needle crank_handle = {
     .head        = {.kind = ElementKind::needle, .bitmap_id = 240, .x = 166, .y = 252, .offset_x = 24, .offset_y = 21,
-                    .gauge = &radio_adf_header, .next = crank_next, .image_flags = 0x83},
+                    .gauge = &radio_adf_header, .next = crank_next, .image_flags = image_flags::knob},
     .table       = crank_table,
     .table_count = count_of(crank_table),
     .callback    = crank,
@@ -280,8 +268,8 @@ static ElementHeader* window_next[] = {&crank_handle.head, nullptr};
 static String window = {
     .head              = {.kind = ElementKind::string, .bitmap_id = no_bitmap, .x = 190, .y = 14,
                           .gauge = &radio_adf_header, .next = window_next, .failures = window_failures,
-                          .image_flags = 0x7},
-    .sources           = {module_var(frequency_digits), module_var(0), module_var(0)},
+                          .image_flags = image_flags::lamp},
+    .sources           = {module_var(token::adf_whole), module_var(0), module_var(0)},
     .box_width         = 60, .box_height = 20,
     .text_colour       = 0x868686, .background_colour = 0x000000, .highlight_colour = 0x00FFFF,
     .font              = "Quartz",
@@ -295,7 +283,7 @@ static ElementHeader* overlay_next[] = {&window.head, nullptr};
 
 static StaticImage overlay = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 300, .gauge = &radio_adf_header, .next = overlay_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* pointer_next[] = {&overlay.head, nullptr};
 
@@ -304,7 +292,7 @@ static NonlinearityEntry pointer_table[] = {{168, 52, 0.0}, {168, 248, 180.0}};
 
 static Needle pointer = {
     .head        = {.kind = ElementKind::needle, .bitmap_id = 290, .x = 168, .y = 150, .offset_x = 98, .offset_y = 98,
-                    .gauge = &radio_adf_header, .next = pointer_next, .image_flags = 0x4083},
+                    .gauge = &radio_adf_header, .next = pointer_next, .image_flags = image_flags::needle},
     .table       = pointer_table,
     .table_count = count_of(pointer_table),
     .callback    = dial_pointer,
@@ -313,14 +301,14 @@ static ElementHeader* face_next[] = {&pointer.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 220, .gauge = &radio_adf_header, .next = face_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 
 // The band zones overlap between x = 164 and 171; the host decides which answers there.
 static MouseRect mouse[] = {
-    {.type = mouse_rect_parent, .cursor = CURSOR_NONE, .help_id = 0xA709},
-    {.type = mouse_rect_tooltip, .help_id = 0x3170},
+    {.type = mouse_rect_parent, .cursor = CURSOR_NONE, .help_id = help::adf_radio},
+    {.type = mouse_rect_tooltip, .help_id = help::adf_tooltip},
     {.type = mouse_rect_child, .x = 237, .y = 215, .width = 78, .height = 78, .cursor = CURSOR_HAND,
      .mouse_flags = MOUSE_LEFTSINGLE, .action = {.callback = power_toggle}},
     {.type = mouse_rect_child, .x = 25, .y = 183, .width = 74, .height = 74, .cursor = CURSOR_HAND,

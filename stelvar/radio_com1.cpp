@@ -1,4 +1,4 @@
-// Radio_COM1: the communication radio. Its frequency (token 0x17, packed BCD without the leading 1)
+// Radio_COM1: the communication radio. Its frequency (COM1's, packed BCD without the leading 1)
 // shows on three digit selectors and an end selector (00, 25, 50, 75), each stepped by its own
 // down and up zone. The selectors tune whether the radio is powered or not; the power knob only
 // switches the indicator and COM1's flag.
@@ -10,13 +10,6 @@
 
 extern GaugeHeader radio_com1_header;
 
-constexpr uint32_t com1_frequency = 0x17;
-
-constexpr uint32_t event_whole_down    = 0x10064;
-constexpr uint32_t event_whole_up      = 0x10065;
-constexpr uint32_t event_fraction_down = 0x10066;
-constexpr uint32_t event_fraction_up   = 0x10067;
-
 static double     com1_whole_mhz = 0.0;   // 118 .. 136
 static double     com1_fraction  = 0.0;   // 0 .. 99
 static ClickSound com1_sound;
@@ -25,8 +18,8 @@ static void GAUGE_CALL radio_com1_callback(GaugeHeader*, int32_t service_id, Hos
 {
     click_sound_service(com1_sound, service_id, extra, radio_click_wave);
     if (service_id == service_pre_update) {
-        com1_whole_mhz = decode_com_whole_mhz(com1_frequency);
-        com1_fraction  = decode_bcd_fraction(com1_frequency);
+        com1_whole_mhz = decode_com_whole_mhz(token::com1_frequency);
+        com1_fraction  = decode_bcd_fraction(token::com1_frequency);
     }
 }
 
@@ -74,8 +67,8 @@ static void send_times(uint32_t event_id, int times)
         trigger_key_event(event_id, 0);
 }
 
-static void refresh_whole() { com1_whole_mhz = decode_com_whole_mhz(com1_frequency); }
-static void refresh_fraction() { com1_fraction = decode_bcd_fraction(com1_frequency); }
+static void refresh_whole() { com1_whole_mhz = decode_com_whole_mhz(token::com1_frequency); }
+static void refresh_fraction() { com1_fraction = decode_bcd_fraction(token::com1_frequency); }
 
 // A tens step is ten whole-MHz events, a tenths step four 25 kHz events. The fraction zones test
 // the whole part as last cached.
@@ -83,7 +76,7 @@ static int32_t GAUGE_CALL tens_down(MouseClick*, uint32_t)
 {
     refresh_whole();
     if (com1_whole_mhz >= 128.0)
-        send_times(event_whole_down, 10);
+        send_times(event::com1_whole_down, 10);
     return 0;
 }
 
@@ -91,7 +84,7 @@ static int32_t GAUGE_CALL tens_up(MouseClick*, uint32_t)
 {
     refresh_whole();
     if (com1_whole_mhz <= 125.0)
-        send_times(event_whole_up, 10);
+        send_times(event::com1_whole_up, 10);
     return 0;
 }
 
@@ -99,7 +92,7 @@ static int32_t GAUGE_CALL units_down(MouseClick*, uint32_t)
 {
     refresh_whole();
     if (com1_whole_mhz > 118.0)
-        send_times(event_whole_down, 1);
+        send_times(event::com1_whole_down, 1);
     return 0;
 }
 
@@ -107,7 +100,7 @@ static int32_t GAUGE_CALL units_up(MouseClick*, uint32_t)
 {
     refresh_whole();
     if (com1_whole_mhz < 135.0)
-        send_times(event_whole_up, 1);
+        send_times(event::com1_whole_up, 1);
     return 0;
 }
 
@@ -115,7 +108,7 @@ static int32_t GAUGE_CALL tenths_down(MouseClick*, uint32_t)
 {
     refresh_fraction();
     if (com1_whole_mhz >= 118.0)
-        send_times(event_fraction_down, 4);
+        send_times(event::com1_fraction_down, 4);
     return 0;
 }
 
@@ -123,7 +116,7 @@ static int32_t GAUGE_CALL tenths_up(MouseClick*, uint32_t)
 {
     refresh_fraction();
     if (com1_whole_mhz <= 135.0)
-        send_times(event_fraction_up, 4);
+        send_times(event::com1_fraction_up, 4);
     return 0;
 }
 
@@ -131,7 +124,7 @@ static int32_t GAUGE_CALL hundredths_down(MouseClick*, uint32_t)
 {
     refresh_fraction();
     if (com1_whole_mhz >= 118.0)
-        send_times(event_fraction_down, 1);
+        send_times(event::com1_fraction_down, 1);
     return 0;
 }
 
@@ -139,14 +132,13 @@ static int32_t GAUGE_CALL hundredths_up(MouseClick*, uint32_t)
 {
     refresh_fraction();
     if (com1_whole_mhz <= 135.0)
-        send_times(event_fraction_up, 1);
+        send_times(event::com1_fraction_up, 1);
     return 0;
 }
 
 static int32_t GAUGE_CALL power_toggle(MouseClick*, uint32_t)
 {
-    radio_com1_power = radio_com1_power != 0 ? 0 : 1;
-    play_click(com1_sound);
+    flip_and_click(radio_com1_power, com1_sound);
     return 0;
 }
 
@@ -155,7 +147,7 @@ static FailureRecord units_failures[]     = {{.key = 21, .action = 3}, {.key = 9
 
 static Icon indicator = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 330, .x = 27, .y = 118, .gauge = &radio_com1_header,
-                    .failures = indicator_failures, .image_flags = 0x7},
+                    .failures = indicator_failures, .image_flags = image_flags::lamp},
     .scale       = 1.0,
     .frame_count = 1,
     .callback    = power_indicator,
@@ -164,7 +156,7 @@ static ElementHeader* knob_next[] = {&indicator.head, nullptr};
 
 static Icon knob = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 340, .x = 23, .y = 143, .gauge = &radio_com1_header,
-                    .next = knob_next, .image_flags = 0x3},
+                    .next = knob_next, .image_flags = image_flags::plain},
     .scale       = 1.0,
     .frame_count = 2,
     .callback    = power_knob,
@@ -173,7 +165,7 @@ static ElementHeader* end_next[] = {&knob.head, nullptr};
 
 static Icon end_digits = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 360, .x = 194, .y = 8, .gauge = &radio_com1_header,
-                    .next = end_next, .image_flags = 0x83},
+                    .next = end_next, .image_flags = image_flags::knob},
     .scale       = 0.0,
     .frame_count = 4,
     .callback    = end_selector,
@@ -182,7 +174,7 @@ static ElementHeader* tens_next[] = {&end_digits.head, nullptr};
 
 static Icon tens = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 350, .x = 41, .y = 8, .gauge = &radio_com1_header,
-                    .next = tens_next, .image_flags = 0x83},
+                    .next = tens_next, .image_flags = image_flags::knob},
     .scale       = 0.0,
     .frame_count = 10,
     .callback    = tens_selector,
@@ -191,7 +183,7 @@ static ElementHeader* units_next[] = {&tens.head, nullptr};
 
 static Icon units = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 350, .x = 94, .y = 8, .gauge = &radio_com1_header,
-                    .next = units_next, .failures = units_failures, .image_flags = 0x83},
+                    .next = units_next, .failures = units_failures, .image_flags = image_flags::knob},
     .scale       = 0.0,
     .frame_count = 10,
     .callback    = units_selector,
@@ -200,7 +192,7 @@ static ElementHeader* tenths_next[] = {&units.head, nullptr};
 
 static Icon tenths = {
     .head        = {.kind = ElementKind::icon, .bitmap_id = 350, .x = 147, .y = 8, .gauge = &radio_com1_header,
-                    .next = tenths_next, .image_flags = 0x83},
+                    .next = tenths_next, .image_flags = image_flags::knob},
     .scale       = 0.0,
     .frame_count = 10,
     .callback    = tenths_selector,
@@ -209,7 +201,7 @@ static ElementHeader* face_next[] = {&tenths.head, nullptr};
 
 static StaticImage face = {
     .head = {.kind = ElementKind::static_image, .bitmap_id = 310, .gauge = &radio_com1_header, .next = face_next,
-             .image_flags = 0x3},
+             .image_flags = image_flags::plain},
 };
 static ElementHeader* elements[] = {&face.head, nullptr};
 

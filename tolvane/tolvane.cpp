@@ -26,7 +26,7 @@ static Icon610 lamp = {
         .bitmap_id   = 0x2000,
         .gauge       = reinterpret_cast<GaugeHeader*>(&tolvane_header),
         .failures    = lamp_failures,
-        .image_flags = 0x7,
+        .image_flags = image_flags::lamp,
     },
     .source      = module_var(0),
     .scale       = 0.0,
@@ -41,7 +41,7 @@ static StaticImage610 background = {
         .bitmap_id   = 0x1000,
         .gauge       = reinterpret_cast<GaugeHeader*>(&tolvane_header),
         .next        = background_children,
-        .image_flags = 0x3,
+        .image_flags = image_flags::plain,
     },
 };
 
@@ -61,7 +61,7 @@ GaugeHeader610 tolvane_header = {
     .size_x_mm  = 60,
 };
 
-static ModuleVar stall_warning = module_var(0x43);
+static ModuleVar stall_warning = module_var(token::stall_warning);
 
 static uint32_t GAUGE_CALL tolvane_query() { return element_list_query(tolvane_elements[0]); }
 static uint32_t GAUGE_CALL tolvane_install(HostWord arg) { return element_list_install(tolvane_elements[0], arg); }
@@ -74,7 +74,7 @@ static void GAUGE_CALL tolvane_update()
 {
     lookup_var(&stall_warning);
     if (stall_warning.value.f64 == 0.0)
-        lamp.head.image_flags |= IMAGE_FLAGS_HIDDEN;
+        lamp.head.image_flags |= image_flags::hidden;
     else
-        lamp.head.image_flags &= ~IMAGE_FLAGS_HIDDEN;
+        lamp.head.image_flags &= ~image_flags::hidden;
 }

@@ -147,7 +147,7 @@ TEST_F(Adi, GyroFlagShowsOnAnyOfItsWarnings)
 {
     frame();
     EXPECT_EQ(shown(12), -1);
-    for (Token t : {token::gyro_flag_condition_1, token::gyro_flag_condition_2}) {
+    for (Token t : {token::gyro_warning, token::computer_warning}) {
         set(t, 0.5);
         frame();
         EXPECT_EQ(shown(12), 0) << t;
