@@ -439,11 +439,13 @@ private:
                 fail("token " + hex(t) + " is " + format_number(got) + ", expected " + format_number(want));
         } else if (what == "event") {
             uint32_t id = parse_token(w[2]);
-            const auto& events = host_.sim().events();
-            for (size_t i = event_cursor_; i < events.size(); ++i) {
+            // The cursor counts every event sent; the log keeps only the recent ones.
+            const auto&    events    = host_.sim().events();
+            const uint64_t forgotten = host_.sim().events_forgotten();
+            for (size_t i = event_cursor_ > forgotten ? event_cursor_ - forgotten : 0; i < events.size(); ++i) {
                 if (events[i].id == id &&
                     (w.size() < 4 || events[i].value == static_cast<uint32_t>(*whole_within(parse_value(w[3]), INT32_MIN, UINT32_MAX)))) {
-                    event_cursor_ = i + 1;
+                    event_cursor_ = forgotten + i + 1;
                     emit("ok event " + hex(id) + " value " + std::to_string(events[i].value));
                     return;
                 }
@@ -500,7 +502,7 @@ private:
     Module*                module_       = nullptr;
     int                    line_         = 0;
     int                    failures_     = 0;
-    size_t                 event_cursor_ = 0;
+    uint64_t               event_cursor_ = 0;
 };
 
 }  // namespace

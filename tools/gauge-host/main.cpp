@@ -300,6 +300,10 @@ int run(const Scenario& s, const std::string& module_dir, const std::string& out
 
 int main(int argc, char** argv)
 {
+    // The trace goes out in blocks whatever stdout is. Left to the C library, a terminal or another
+    // character device such as /dev/null would take it a line, or under Wine a byte, at a time.
+    static char trace_buffer[1 << 16];
+    std::setvbuf(stdout, trace_buffer, _IOFBF, sizeof trace_buffer);
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string              module_dir = default_module_dir(argv[0]);
     std::string              out_dir;
@@ -330,9 +334,13 @@ int main(int argc, char** argv)
                        out_dir.empty() ? "gauge-host-demo" : out_dir);
         return usage();
     } catch (const HostError& e) {
+        std::cout.flush();
+        std::fflush(stdout);   // the trace so far comes before the message
         std::fprintf(stderr, "gauge-host: %s\n", e.what());
         return 1;
     } catch (const std::exception& e) {
+        std::cout.flush();
+        std::fflush(stdout);
         std::fprintf(stderr, "gauge-host: %s\n", e.what());
         return 1;
     }
