@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config file
+  clang libclang-rt-14-dev lld
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libcairo2-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: native, native under ASan/UBSan, and the real .gau
-# modules under Wine.
+# Builds everything and runs every test: native, native under ASan/UBSan (g++), under clang's UBSan
+# (float-to-integer conversions included, which g++ does not check), the fuzz targets for a fixed
+# number of executions each, and the real .gau modules under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 jobs=$(nproc)
 
-for preset in native asan win32; do
+for preset in native asan ubsan fuzz win32; do
   echo "== $preset: build"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"

@@ -10,8 +10,9 @@ constexpr DWORD wave_buffer_flags = DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCA
 constexpr LONG  wave_format_bytes = 18;
 
 // Finds 'fmt ' and then, after it, 'data' in the RIFF 'WAVE' form; reads the format record and the
-// samples into a new movable block, left locked. False if the file is not such a wave.
-bool read_wave(HMMIO file, WAVEFORMATEX* format, HGLOBAL* samples, const void** sample_data, DWORD* sample_bytes)
+// samples into a new movable block, left locked. False if the file of file_bytes is not such a wave.
+bool read_wave(HMMIO file, DWORD file_bytes, WAVEFORMATEX* format, HGLOBAL* samples, const void** sample_data,
+               DWORD* sample_bytes)
 {
     MMCKINFO riff = {};
     riff.fccType  = mmioFOURCC('W', 'A', 'V', 'E');
@@ -35,6 +36,9 @@ bool read_wave(HMMIO file, WAVEFORMATEX* format, HGLOBAL* samples, const void** 
         return false;
     const LONG bytes = static_cast<LONG>(chunk.cksize);
     if (bytes < 0)
+        return false;
+    // A chunk that claims more bytes than the file holds could not be read whole: no block for it.
+    if (chunk.dwDataOffset > file_bytes || chunk.cksize > file_bytes - chunk.dwDataOffset)
         return false;
 
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, chunk.cksize);
@@ -95,8 +99,9 @@ uint32_t sound_load_wave_resource(HWND, LPDIRECTSOUND* device, LPDIRECTSOUNDBUFF
     MMIOINFO info  = {};
     info.fccIOProc = FOURCC_MEM;
     info.pchBuffer = static_cast<HPSTR>(bytes);
-    info.cchBuffer = static_cast<LONG>(SizeofResource(module, resource));
-    HMMIO file     = mmioOpenA(nullptr, &info, MMIO_READWRITE | MMIO_ALLOCBUF);
+    const DWORD resource_bytes = SizeofResource(module, resource);
+    info.cchBuffer             = static_cast<LONG>(resource_bytes);
+    HMMIO file                 = mmioOpenA(nullptr, &info, MMIO_READWRITE | MMIO_ALLOCBUF);
     if (file == nullptr) {
         FreeResource(loaded);
         return sound_off();
@@ -105,7 +110,7 @@ uint32_t sound_load_wave_resource(HWND, LPDIRECTSOUND* device, LPDIRECTSOUNDBUFF
     HGLOBAL      samples      = nullptr;
     const void*  sample_data  = nullptr;
     DWORD        sample_bytes = 0;
-    const bool   read         = read_wave(file, &format, &samples, &sample_data, &sample_bytes);
+    const bool   read         = read_wave(file, resource_bytes, &format, &samples, &sample_data, &sample_bytes);
     mmioClose(file, 0);
     FreeResource(loaded);
     if (!read)

@@ -55,6 +55,8 @@ public:
         if (trace_)
             trace_(line);
     }
+    // Whether anyone reads the trace: lines are only made for a reader.
+    bool tracing() const { return static_cast<bool>(trace_); }
 
     // The gauge whose code is running now (for naming the source of events).
     Gauge* active_gauge() const { return active_; }

@@ -67,7 +67,8 @@ uint32_t GAUGE_CALL svc_panel_window_toggle(uint32_t window_id)
 {
     PanelHost* h = PanelHost::current();
     h->sim().toggle_window(window_id);
-    h->trace("window " + std::to_string(window_id) + (h->sim().window_open(window_id) ? " opened" : " closed") +
+    if (h->tracing())
+        h->trace("window " + id_text(IdKind::panel_window, window_id) + (h->sim().window_open(window_id) ? " opened" : " closed") +
              " by " + source_name());
     return 1;
 }
@@ -75,7 +76,8 @@ uint32_t GAUGE_CALL svc_panel_window_toggle(uint32_t window_id)
 uint32_t GAUGE_CALL svc_trigger_key_event(uint32_t event_id, uint32_t value)
 {
     PanelHost* h = PanelHost::current();
-    h->trace("event " + id_text(IdKind::event, event_id) + " value " + std::to_string(value) + " from " + source_name());
+    if (h->tracing())
+        h->trace("event " + id_text(IdKind::event, event_id) + " value " + std::to_string(value) + " from " + source_name());
     h->sim().record_event(event_id, value, source_name());
     return 1;
 }
@@ -98,9 +100,9 @@ uint32_t GAUGE_CALL svc_execute_calculator_code(const char* code, double* number
 {
     if (code == nullptr)
         return 0;
-    SimState&   sim = PanelHost::current()->sim();
-    std::string expr(code);
-    double      n = sim.expression_number(expr).value_or(0.0);
+    SimState&              sim = PanelHost::current()->sim();
+    const std::string_view expr(code);
+    double                 n = sim.expression_number(expr).value_or(0.0);
     if (number)
         *number = n;
     if (integer)
@@ -108,7 +110,8 @@ uint32_t GAUGE_CALL svc_execute_calculator_code(const char* code, double* number
     if (text) {
         // The text stays owned by the host until the next call.
         static thread_local std::string last_text;
-        last_text = sim.expression_text(expr).value_or("");
+        const std::string*              found = sim.find_expression_text(expr);
+        last_text.assign(found ? *found : std::string_view());
         *text     = last_text.c_str();
     }
     return 1;

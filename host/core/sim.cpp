@@ -47,6 +47,10 @@ void SimState::declare_integer(Token token)
 
 void SimState::record_event(uint32_t id, uint32_t value, std::string source)
 {
+    if (events_.size() >= event_log_limit) {   // the older half goes; the room stays for the next
+        events_.erase(events_.begin(), events_.begin() + event_log_limit / 2);
+        events_forgotten_ += event_log_limit / 2;
+    }
     events_.push_back(KeyEvent{id, value, std::move(source)});
     auto it = handlers_.find(id);
     if (it == handlers_.end())
@@ -70,14 +74,22 @@ void SimState::set_window(uint32_t id, bool open)
         open_windows_.erase(id);
 }
 
-void SimState::set_expression(const std::string& code, double number) { expression_numbers_[code] = number; }
+// Asked at every frame with the same texts: a text already known is not made again.
+void SimState::set_expression(std::string_view code, double number)
+{
+    auto it = expression_numbers_.find(code);
+    if (it != expression_numbers_.end())
+        it->second = number;
+    else
+        expression_numbers_.emplace(code, number);
+}
 
 void SimState::set_expression_text(const std::string& code, std::string text)
 {
     expression_texts_[code] = std::move(text);
 }
 
-std::optional<double> SimState::expression_number(const std::string& code) const
+std::optional<double> SimState::expression_number(std::string_view code) const
 {
     auto it = expression_numbers_.find(code);
     if (it == expression_numbers_.end())
@@ -85,12 +97,18 @@ std::optional<double> SimState::expression_number(const std::string& code) const
     return it->second;
 }
 
-std::optional<std::string> SimState::expression_text(const std::string& code) const
+std::optional<std::string> SimState::expression_text(std::string_view code) const
+{
+    const std::string* text = find_expression_text(code);
+    if (text == nullptr)
+        return std::nullopt;
+    return *text;
+}
+
+const std::string* SimState::find_expression_text(std::string_view code) const
 {
     auto it = expression_texts_.find(code);
-    if (it == expression_texts_.end())
-        return std::nullopt;
-    return it->second;
+    return it == expression_texts_.end() ? nullptr : &it->second;
 }
 
 }  // namespace host

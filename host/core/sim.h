@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace host {
@@ -39,9 +40,13 @@ public:
     void       declare_integer(Token token);
     bool       is_integer(Token token) const { return integer_tokens_.count(token) != 0; }
 
-    // Key events, in the order they were sent.
+    // Key events, in the order they were sent: the latest event_log_limit to event_log_limit / 2 of
+    // them. Gauges may send events at every frame, so a long flight keeps only the recent ones.
+    static constexpr size_t      event_log_limit = 65536;
     void                         record_event(uint32_t id, uint32_t value, std::string source);
     const std::vector<KeyEvent>& events() const { return events_; }
+    // How many events were sent before the first one kept.
+    uint64_t                     events_forgotten() const { return events_forgotten_; }
 
     // Panel windows: open or closed. Unknown windows start closed.
     void toggle_window(uint32_t id);
@@ -49,10 +54,11 @@ public:
     bool window_open(uint32_t id) const { return open_windows_.count(id) != 0; }
 
     // Expression texts answered by number or text. Unknown expressions answer 0 and "".
-    void                       set_expression(const std::string& code, double number);
+    void                       set_expression(std::string_view code, double number);
     void                       set_expression_text(const std::string& code, std::string text);
-    std::optional<double>      expression_number(const std::string& code) const;
-    std::optional<std::string> expression_text(const std::string& code) const;
+    std::optional<double>      expression_number(std::string_view code) const;
+    std::optional<std::string> expression_text(std::string_view code) const;
+    const std::string*         find_expression_text(std::string_view code) const;   // null when unknown
 
     // Host reactions to key events (aircraft systems): called after the event is recorded.
     using EventHandler = std::function<void(SimState&, const KeyEvent&)>;
@@ -65,9 +71,10 @@ private:
     std::map<Token, TokenValue>                     tokens_;
     std::set<Token>                                 integer_tokens_;
     std::vector<KeyEvent>                           events_;
+    uint64_t                                        events_forgotten_ = 0;
     std::set<uint32_t>                              open_windows_;
-    std::map<std::string, double>                   expression_numbers_;
-    std::map<std::string, std::string>              expression_texts_;
+    std::map<std::string, double, std::less<>>      expression_numbers_;
+    std::map<std::string, std::string, std::less<>> expression_texts_;
     std::map<uint32_t, std::vector<EventHandler>>   handlers_;
     double                                          time_ = 0.0;
 };

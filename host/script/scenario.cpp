@@ -527,11 +527,13 @@ private:
     void expect_event(const Words& w)
     {
             uint32_t id = parse_id(w[2], IdKind::event);
-            const auto& events = host_.sim().events();
-            for (size_t i = event_cursor_; i < events.size(); ++i) {
+            // The cursor counts every event sent; the log keeps only the recent ones.
+            const auto&    events    = host_.sim().events();
+            const uint64_t forgotten = host_.sim().events_forgotten();
+            for (size_t i = event_cursor_ > forgotten ? event_cursor_ - forgotten : 0; i < events.size(); ++i) {
                 if (events[i].id == id &&
                     (w.size() < 4 || events[i].value == static_cast<uint32_t>(*whole_within(parse_value(w[3]), INT32_MIN, UINT32_MAX)))) {
-                    event_cursor_ = i + 1;
+                    event_cursor_ = forgotten + i + 1;
                     emit("ok event " + id_text(IdKind::event, id) + " value " + std::to_string(events[i].value));
                     return;
                 }
@@ -602,7 +604,7 @@ private:
     Module*                module_       = nullptr;
     int                    line_         = 0;
     int                    failures_     = 0;
-    size_t                 event_cursor_ = 0;
+    uint64_t               event_cursor_ = 0;
 };
 
 // The commands in the order the reference lists them. Adding a command is adding a row and its

@@ -35,7 +35,8 @@ void set_nav_audio(PanelHost& host, NavAudio& audio, int receiver, bool on)
     if (audio.on[receiver] == on)
         return;
     audio.on[receiver] = on;
-    host.trace("NAV" + std::to_string(receiver + 1) + " audio " + (on ? "on" : "off"));
+    if (host.tracing())
+        host.trace("NAV" + std::to_string(receiver + 1) + " audio " + (on ? "on" : "off"));
 }
 
 // Four BCD digits of tenths of kHz into the ADF tokens; a value that is not BCD is ignored.
@@ -56,7 +57,8 @@ void install_attack_aircraft_systems(PanelHost& host)
         sim.on_event(system.event, [&host, system](SimState& s, const KeyEvent&) {
             bool on = s.number(system.token) == 0.0;
             s.set(system.token, on ? 1.0 : 0.0);
-            host.trace(std::string(system.name) + (on ? " on" : " off"));
+            if (host.tracing())
+                host.trace(std::string(system.name) + (on ? " on" : " off"));
         });
 
     auto audio = std::make_shared<NavAudio>();

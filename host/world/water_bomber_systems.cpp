@@ -47,7 +47,8 @@ void trace_water(PanelHost& host, Airframe& a)
     bool newly_at_end = (at_end(left) && left != a.traced_left) || (at_end(right) && right != a.traced_right);
     if (!newly_at_end && std::floor(sim.time()) == std::floor(a.traced_at))
         return;
-    host.trace("water left " + std::to_string(left) + " (" + percent(left) + ") right " + std::to_string(right) +
+    if (host.tracing())
+        host.trace("water left " + std::to_string(left) + " (" + percent(left) + ") right " + std::to_string(right) +
                " (" + percent(right) + ")");
     a.traced_left  = left;
     a.traced_right = right;
@@ -69,7 +70,8 @@ void frame(PanelHost& host, Airframe& a, double dt)
         double now = approach(sim.number(token::doors_position), *a.doors_target, dt / doors_travel_seconds);
         sim.set(token::doors_position, now);
         if (now == *a.doors_target) {
-            host.trace(now == 1.0 ? "water doors open" : "water doors closed");
+            if (host.tracing())
+                host.trace(now == 1.0 ? "water doors open" : "water doors closed");
             a.doors_target.reset();
         }
     }
@@ -82,7 +84,8 @@ void frame(PanelHost& host, Airframe& a, double dt)
             moving = moving || sim.number(t) != handle;
         }
         if (!moving) {
-            host.trace(handle > 0 ? "gear down" : "gear up");
+            if (host.tracing())
+                host.trace(handle > 0 ? "gear down" : "gear up");
             a.gear_moving = false;
         }
     }

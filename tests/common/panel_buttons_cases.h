@@ -80,7 +80,7 @@ TEST_F(Buttons, WithoutTextTheMainPanelIsToggledThroughTheHostService)
     EXPECT_FALSE(host.sim().window_open(panel_window::main_panel));
     press(bare);
     EXPECT_TRUE(host.sim().window_open(panel_window::main_panel));
-    EXPECT_EQ(trace.back(), "window 0 opened by " + bare.label());
+    EXPECT_EQ(trace.back(), "window 0 (main_panel) opened by " + bare.label());
 }
 
 TEST_F(Buttons, ViewStepsRepeatTheirEventAndStayBounded)

@@ -1,6 +1,12 @@
 // gauge-host: load gauge modules, drive their gauges, click them, and draw them.
 #include <cstdio>
 #include <cstdlib>
+#if defined(_WIN32)
+#include <io.h>
+#define isatty _isatty
+#else
+#include <unistd.h>
+#endif
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -45,6 +51,11 @@ bool wants_help(const std::vector<std::string>& args)
 
 int main(int argc, char** argv)
 {
+    // The trace goes out a line at a time to a terminal, where someone watches it, and in blocks
+    // anywhere else: left to the C library, a character device such as /dev/null would take it a
+    // line, or under Wine a byte, at a time.
+    static char trace_buffer[1 << 16];
+    std::setvbuf(stdout, trace_buffer, isatty(1) ? _IOLBF : _IOFBF, sizeof trace_buffer);
     std::vector<std::string> args(argv + 1, argv + argc);
     Invocation               call;
     call.module_dir = default_module_dir(argv[0]);
@@ -77,10 +88,13 @@ int main(int argc, char** argv)
     try {
         return command->run(call);
     } catch (const UsageError& e) {
+        std::fflush(stdout);   // the trace so far comes before the message
         std::fprintf(stderr, "gauge-host %s: %s\nusage: gauge-host %s %s\n", command->name, e.what(), command->name,
                      command->synopsis);
         return 2;
     } catch (const std::exception& e) {
+        std::cout.flush();
+        std::fflush(stdout);
         std::fprintf(stderr, "gauge-host: %s\n", e.what());
         return 1;
     }
