@@ -183,6 +183,8 @@ void write_png(cairo_surface_t* surface, const std::string& path)
 
 }  // namespace
 
+void draw_gauge_at(cairo_t* cr, Gauge& gauge) { draw_gauge(cr, gauge); }
+
 void render_png(Gauge& gauge, const std::string& path, double scale)
 {
     int w = static_cast<int>(std::lround(gauge.width() * scale));

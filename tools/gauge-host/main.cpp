@@ -18,6 +18,9 @@
 #if defined(GAUGE_HOST_RENDER)
 #include "host/render.h"
 #endif
+#if defined(GAUGE_HOST_SERVE)
+#include "serve.h"
+#endif
 
 namespace fs = std::filesystem;
 using namespace host;
@@ -35,6 +38,7 @@ int usage()
         "  gauge-host catalogue MODULE --out DIR   (a picture of every gauge and an index.md)\n"
         "  gauge-host run SCENARIO [--out DIR]\n"
         "  gauge-host demo [--out DIR]   (the default; pictures go to gauge-host-demo/ unless --out says)\n"
+        "  gauge-host serve PANEL.CFG [WINDOW] | MODULE GAUGE...   (the workbench in a browser; serve --help)\n"
         "options:\n"
         "  --modules DIR   where bare module names are looked up (default: the modules folder of this build)\n"
         "MODULE is a path to a module file or a bare module name such as Tolvane.\n",
@@ -320,6 +324,10 @@ int main(int argc, char** argv)
             return panel({args.begin() + 1, args.end()}, module_dir);
         if (cmd == "run" && args.size() == 2)
             return run(load_scenario(args[1]), module_dir, out_dir);
+#if defined(GAUGE_HOST_SERVE)
+        if (cmd == "serve")
+            return serve_command({args.begin() + 1, args.end()}, module_dir);
+#endif
         if (cmd == "demo" && args.size() == 1)
             return run(parse_scenario(demo_scenario, demo_scenario_name, "."), module_dir,
                        out_dir.empty() ? "gauge-host-demo" : out_dir);

@@ -8,6 +8,10 @@
 
 namespace host {
 
+// Draws the gauge's elements into a cairo context (a cairo_t), in background pixels: what
+// render_png draws, for tools that compose and encode their own pictures. Throws HostError.
+void draw_gauge_at(struct _cairo* cr, Gauge& gauge);
+
 // Draws the gauge at its background's size times scale and writes a PNG. Throws HostError.
 void render_png(Gauge& gauge, const std::string& path, double scale = 1.0);
 
