@@ -363,6 +363,7 @@ void setup_server(httplib::Server& server, Workbench& bench, const ServerOptions
     server.set_read_timeout(5);
     server.set_write_timeout(5);
     server.set_keep_alive_max_count(100);
+    server.set_tcp_nodelay(true);   // pictures and clicks are small writes that must not wait
     server.new_task_queue = [] { return new httplib::ThreadPool(16); };
     server.set_default_headers({
         {"X-Content-Type-Options", "nosniff"},

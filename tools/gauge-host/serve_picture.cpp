@@ -1,6 +1,7 @@
 #include "serve_picture.h"
 
 #include <cairo.h>
+#include <png.h>
 
 #include <algorithm>
 #include <cmath>
@@ -30,10 +31,73 @@ struct Fnv {
     }
 };
 
-cairo_status_t append(void* closure, const unsigned char* data, unsigned int length)
+void append(png_structp png, png_bytep data, size_t length)
 {
-    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
-    return CAIRO_STATUS_SUCCESS;
+    static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
+}
+
+void flush(png_structp) {}
+
+// Encodes a cairo image (premultiplied ARGB) as PNG: RGB when every pixel is opaque (a gauge's
+// background covers its whole picture), else RGBA. Pictures are written with fast compression and
+// one filter: a frame lives for a moment on the local machine, and time matters more than bytes.
+std::string encode_png(cairo_surface_t* surface)
+{
+    cairo_surface_flush(surface);
+    const int            w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
+    const int            stride = cairo_image_surface_get_stride(surface);
+    const unsigned char* data   = cairo_image_surface_get_data(surface);
+    bool                 opaque = true;
+    for (int y = 0; y < h && opaque; ++y) {
+        auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+        for (int x = 0; x < w; ++x)
+            if ((row[x] >> 24) != 0xFF) {
+                opaque = false;
+                break;
+            }
+    }
+    std::string out;
+    png_structp png  = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop   info = png ? png_create_info_struct(png) : nullptr;
+    if (info == nullptr) {
+        png_destroy_write_struct(&png, nullptr);
+        throw HostError("cannot encode a picture: out of memory");
+    }
+    const int                  channels = opaque ? 3 : 4;
+    std::vector<unsigned char> line(static_cast<size_t>(w) * channels);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        throw HostError("cannot encode a picture");
+    }
+    png_set_write_fn(png, &out, append, flush);
+    png_set_compression_level(png, 1);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), 8,
+                 opaque ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE,
+                 PNG_FILTER_TYPE_BASE);
+    png_write_info(png, info);
+    for (int y = 0; y < h; ++y) {
+        auto*          row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+        unsigned char* o   = line.data();
+        for (int x = 0; x < w; ++x) {
+            uint32_t p = row[x];
+            uint32_t a = p >> 24, r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+            if (a != 0xFF && a != 0) {   // premultiplied to straight alpha
+                r = (r * 255 + a / 2) / a;
+                g = (g * 255 + a / 2) / a;
+                b = (b * 255 + a / 2) / a;
+            }
+            *o++ = static_cast<unsigned char>(r);
+            *o++ = static_cast<unsigned char>(g);
+            *o++ = static_cast<unsigned char>(b);
+            if (!opaque)
+                *o++ = static_cast<unsigned char>(a);
+        }
+        png_write_row(png, line.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
 }
 
 }  // namespace
@@ -90,6 +154,14 @@ uint64_t picture_signature(const Gauge& gauge)
     return f.h;
 }
 
+void PictureMaker::forget()
+{
+    bitmaps_.clear();
+    tiles_.clear();
+    signatures_.clear();
+    window_ = -1;
+}
+
 int PictureMaker::update(const PanelLayout& window, int window_index, double scale, bool full)
 {
     const int w = std::clamp(static_cast<int>(std::lround(window.width * scale)), 1, 8192);
@@ -127,26 +199,28 @@ int PictureMaker::update(const PanelLayout& window, int window_index, double sca
         const int y1 = static_cast<int>(std::lround((p.y + p.height) * scale));
         const int tw = std::clamp(x1 - x0, 1, 8192), th = std::clamp(y1 - y0, 1, 8192);
 
-        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, tw, th);
-        cairo_t*         cr      = cairo_create(surface);
-        std::string      png;
-        try {
-            cairo_scale(cr, double(tw) / g.width(), double(th) / g.height());
-            cairo_rectangle(cr, 0, 0, g.width(), g.height());
-            cairo_clip(cr);
-            draw_gauge_at(cr, g);
-            cairo_destroy(cr);
-            cr = nullptr;
-            cairo_surface_flush(surface);
-            if (cairo_surface_write_to_png_stream(surface, append, &png) != CAIRO_STATUS_SUCCESS)
-                throw HostError("cannot encode the picture of gauge '" + g.label() + "'");
-        } catch (...) {
-            if (cr)
-                cairo_destroy(cr);
-            cairo_surface_destroy(surface);
-            throw;
+        // The gauge is drawn at its own size, where its bitmaps need no resampling, and the
+        // picture scaled once to the tile: cheaper than scaling every bitmap of it.
+        using Surface = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
+        using Context = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
+        const bool same = tw == g.width() && th == g.height();
+        Surface    native(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, g.width(), g.height()), cairo_surface_destroy);
+        {
+            Context cr(cairo_create(native.get()), cairo_destroy);
+            draw_gauge_at(cr.get(), g, &bitmaps_);
         }
-        cairo_surface_destroy(surface);
+        Surface tile(nullptr, cairo_surface_destroy);
+        if (same) {
+            tile = std::move(native);
+        } else {
+            tile.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, tw, th));
+            Context cr(cairo_create(tile.get()), cairo_destroy);
+            cairo_scale(cr.get(), double(tw) / g.width(), double(th) / g.height());
+            cairo_set_source_surface(cr.get(), native.get(), 0, 0);
+            cairo_pattern_set_extend(cairo_get_source(cr.get()), CAIRO_EXTEND_PAD);
+            cairo_paint(cr.get());
+        }
+        std::string png = encode_png(tile.get());
         t.x          = x0;
         t.y          = y0;
         t.width      = tw;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/render.h"
 #include "serve_session.h"
 
 namespace serve {
@@ -29,8 +30,11 @@ public:
     int                      height() const { return height_; }
     // Changes whenever the canvas must be laid out again (another window, size or scale).
     uint64_t                 layout_version() const { return layout_version_; }
+    // Forgets the decoded bitmaps and tiles: call it when the modules are loaded again.
+    void                     forget();
 
 private:
+    host::SurfaceCache    bitmaps_;
     std::vector<Tile>     tiles_;
     std::vector<uint64_t> signatures_;
     int                   width_ = 0, height_ = 0, window_ = -1;

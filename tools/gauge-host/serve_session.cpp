@@ -580,10 +580,11 @@ ClickOutcome Session::click(int window, double x, double y, bool right)
     activity_.clear();
     out.recorded = true;
     out.rect     = area->index;
-    // The action as the trace line says it.
+    // The action as the trace line says it, after "rect N ".
     const std::string& last = trace_.back();
-    auto               colon = last.find(": ");
-    out.action = colon == std::string::npos ? last : last.substr(colon + 2);
+    auto               at   = last.find(": rect ");
+    at                      = at == std::string::npos ? std::string::npos : last.find(' ', at + 7);
+    out.action              = at == std::string::npos ? last : last.substr(at + 1);
     return out;
 }
 

@@ -96,6 +96,7 @@ void Workbench::set_view(int window, int width, bool full)
 
 void Workbench::reset()
 {
+    picture_.forget();
     session_.reset();
     published_frame_ = ~0ull;
 }

@@ -11,6 +11,7 @@ const workbench = {
   framesDrawn: 0,
   lastFrame: -1,
   latencies: [],
+  clickAnswers: [],
   pendingClick: null,
   log: [],
   lastTooltip: null,
@@ -24,7 +25,6 @@ const ctx = canvas.getContext("2d");
 const overlay = $("overlay");
 const octx = overlay.getContext("2d");
 let tiles = [];          // per gauge: {x, y, w, h, bitmap}
-let frameChain = Promise.resolve();
 let rects = [];
 let showRects = false;
 
@@ -71,15 +71,51 @@ function panelPoint(ev) {
 
 function requestView() {
   if (!workbench.session) return;
-  const width = Math.max(64, Math.min(4096, Math.round($("stage").clientWidth * (window.devicePixelRatio || 1))));
-  const full = new URLSearchParams(location.search).get("full") === "1" ? "1" : "0";
+  // ?width=N asks for pictures N pixels wide whatever the window's size (benchmarks); ?full=1 for
+  // every gauge drawn again at every frame.
+  const query = new URLSearchParams(location.search);
+  const fixed = Number(query.get("width"));
+  const width = Math.max(64, Math.min(4096, fixed || Math.round($("stage").clientWidth * (window.devicePixelRatio || 1))));
+  const full = query.get("full") === "1" ? "1" : "0";
   return attempt(post("/api/view", { window: workbench.window, width, full }));
 }
 
 function decodeTile(t) {
   if (!t.png) return Promise.resolve({ ...t, bitmap: null });
-  const bytes = Uint8Array.from(atob(t.png), (c) => c.charCodeAt(0));
+  const text = atob(t.png);
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
   return createImageBitmap(new Blob([bytes], { type: "image/png" })).then((bitmap) => ({ ...t, bitmap }));
+}
+
+// Frames that arrive while one is being drawn wait here, merged: only the newest picture of each
+// tile is drawn, so a slow moment never builds a queue of stale pictures.
+let waiting = null, drawing = false;
+
+function queueFrame(f) {
+  if (waiting && !f.layout) {   // a new layout comes with every tile; otherwise merge
+    const tiles = new Map(waiting.tiles.map((t) => [t.i, t]));
+    for (const t of f.tiles) tiles.set(t.i, t);
+    waiting = { ...f, layout: waiting.layout, tiles: [...tiles.values()] };
+  } else {
+    waiting = f;
+  }
+  if (!drawing) drawWaiting();
+}
+
+async function drawWaiting() {
+  drawing = true;
+  try {
+    while (waiting) {
+      const f = waiting;
+      waiting = null;
+      await showFrame(f);
+    }
+  } catch (e) {
+    message(e.message, "error");
+  } finally {
+    drawing = false;
+  }
 }
 
 // Draws the changed tiles: each changed area is cleared and every tile over it drawn again in
@@ -115,13 +151,28 @@ async function showFrame(f) {
   }
   workbench.framesDrawn++;
   workbench.lastFrame = f.frame;
+  drawnAt.push({ frame: f.frame, t: performance.now() });
+  if (drawnAt.length > 64) drawnAt.shift();
   const p = workbench.pendingClick;
-  if (p && f.frame >= p.frame) {
-    const ms = performance.now() - p.t0;
-    workbench.latencies.push(ms);
-    workbench.pendingClick = null;
-    $("latency").textContent = `click to picture ${ms.toFixed(1)} ms`;
-  }
+  if (p && f.frame >= p.frame) clickShown(p, performance.now());
+}
+
+// When each recent frame was drawn: the answer to a click may come after the picture it made.
+const drawnAt = [];
+
+function clickShown(p, t) {
+  const ms = t - p.t0;
+  workbench.latencies.push(ms);
+  workbench.clickAnswers.push(p.answered - p.t0);   // of which the request's own round trip
+  workbench.pendingClick = null;
+  $("latency").textContent = `click to picture ${ms.toFixed(1)} ms`;
+}
+
+function awaitPicture(t0, frame) {
+  const answered = performance.now();
+  const shown = drawnAt.find((d) => d.frame >= frame && d.t >= t0);
+  if (shown) clickShown({ t0, frame, answered }, shown.t);
+  else workbench.pendingClick = { t0, frame, answered };
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -170,7 +221,7 @@ async function click(ev, button) {
   try {
     const r = await post("/api/click", { window: workbench.window, x: p.x.toFixed(2), y: p.y.toFixed(2), button });
     if (r.recorded) {
-      if (!r.paused) workbench.pendingClick = { t0, frame: r.frame };
+      if (!r.paused) awaitPicture(t0, r.frame);
       message(`${r.gauge} at ${r.x},${r.y}: rect ${r.rect} ${r.action}`, "ok");
     } else if (r.on_gauge) {
       message(`${r.gauge}: ${r.action}`);
@@ -439,7 +490,7 @@ function connect() {
   events.addEventListener("open", () => { workbench.connected = true; $("status").firstChild && null; });
   events.addEventListener("frame", (ev) => {
     const f = JSON.parse(ev.data);
-    frameChain = frameChain.then(() => showFrame(f)).catch((e) => message(e.message, "error"));
+    queueFrame(f);
   });
   events.addEventListener("log", (ev) => addLog(JSON.parse(ev.data)));
   events.addEventListener("state", (ev) => showState(JSON.parse(ev.data)));
