@@ -166,7 +166,11 @@ try {
   });
   const page = await browser.newPage();
   const pageErrors = [];
+  const sounds = [];
   page.on("pageerror", (e) => pageErrors.push(String(e)));
+  page.on("response", (r) => {
+    if (r.url().includes("/api/sound/")) sounds.push({ status: r.status(), type: r.headers()["content-type"] });
+  });
   await page.goto(base + "/", { waitUntil: "load" });
   await page.waitForFunction(() => window.workbench && window.workbench.framesDrawn > 3, { timeout: 15000 });
   await page.screenshot({ path: path.join(shots, "01-loaded.png") });
@@ -215,8 +219,9 @@ try {
     assert.ok(changed(before, after) > 50, `the master switch's picture changes (${changed(before, after)} pixels)`);
     await until("the click in the log", async () => /click Window00\.6 at \d+,\d+: rect 2 callback/.test(await logText()));
     await until("the click's sound in the log", async () => /sound played by click on Window00\.6/.test(await logText()));
+    await until("the browser fetching the sound", () => sounds.some((r) => (r.status === 200 || r.status === 206) && r.type === "audio/wav"));
     await page.screenshot({ path: path.join(shots, "02-master-on.png") });
-    console.log("ok: the water master switch flips in the picture; the click and its sound are in the log");
+    console.log("ok: the water master switch flips in the picture; the click and its sound are in the log; the sound is played");
   }
 
   // Scoop button: a key event in the log, and the scoop lamp lights as the host answers it.
@@ -230,6 +235,16 @@ try {
     const after = await pixels(scoop);
     assert.ok(changed(before, after) > 50, `the scoop lamp lights (${changed(before, after)} pixels)`);
     console.log("ok: the scoop button's key event is in the log and its lamp lights");
+  }
+
+  // The fuel button opens or closes a panel window (its parameter text says which), and the log says so.
+  {
+    const fuel = rects.find((r) => r.gauge === "Window00.8" && r.clickable);
+    assert.ok(fuel, "the fuel button has a clickable rectangle");
+    const at = toPage(fuel.x + fuel.width / 2, fuel.y + fuel.height / 2);
+    await page.mouse.click(at.x, at.y);
+    await until("the window in the log", async () => /window \d+ (opened|closed) by Window00\.8/.test(await logText()));
+    console.log("ok: the fuel button changes a panel window, and the log shows it");
   }
 
   // Tooltip: hovering the airspeed indicator shows its text.

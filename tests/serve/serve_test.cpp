@@ -387,6 +387,28 @@ TEST_F(WorkbenchServer, ClickAnswersWithTheFrameThatShowsItAndSavesAReplayableSc
     EXPECT_EQ(c.Post("/api/save", "name=flight&overwrite=1", "application/x-www-form-urlencoded")->status, 200);
 }
 
+TEST_F(WorkbenchServer, PauseFrameAndSpeed)
+{
+    auto c    = client();
+    auto post = [&](const std::string& body) {
+        return c.Post("/api/control", body, "application/x-www-form-urlencoded")->status;
+    };
+    auto frames = [&] { return bench->call([](Workbench& b) { return b.session().frames(); }); };
+    ASSERT_EQ(post("action=pause"), 200);
+    const uint64_t paused_at = frames();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(frames(), paused_at);
+    ASSERT_EQ(post("action=step"), 200);
+    EXPECT_EQ(frames(), paused_at + 1);
+    EXPECT_EQ(post("action=speed&speed=0.125"), 422);
+    EXPECT_EQ(post("action=speed&speed=8"), 200);
+    ASSERT_EQ(post("action=resume"), 200);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    // At 8 x 18 Hz half a second is some 72 frames; a loaded machine may manage fewer.
+    EXPECT_GT(frames(), paused_at + 20);
+    EXPECT_EQ(bench->call([](Workbench& b) { return b.speed(); }), 8.0);
+}
+
 TEST_F(WorkbenchServer, EventStreamsEndWhenTheWorkbenchStops)
 {
     std::string received;

@@ -54,6 +54,10 @@ int serve_command(const std::vector<std::string>& args, const std::string& modul
                 throw HostError("option " + a + " needs a value");
             return args[++i];
         };
+        if (a == "--help" || a == "-h") {
+            serve_usage();
+            return 0;
+        }
         if (a == "--port") {
             double p = host::parse_value(next());
             if (p < 0 || p > 65535 || p != static_cast<int>(p))

@@ -310,6 +310,7 @@ void Session::reset()
     frames_         = 0;
     reproducible_   = true;
     tokens_read_.clear();
+    tokens_set_.clear();
     expressions_asked_.clear();
     expressions_set_.clear();
     host_ = std::make_unique<PanelHost>();
@@ -474,9 +475,11 @@ void Session::execute(const std::vector<std::string>& w)
         }
         emit("gauge " + g.label() + " installed: " + std::to_string(g.elements().size()) + " element(s)");
     } else if (c == "set") {
+        tokens_set_.insert(parse_token(w[1]));
         sim.set(parse_token(w[1]), parse_value(w[2]));
         emit("set " + hex(parse_token(w[1])) + " = " + format_number(sim.number(parse_token(w[1]))));
     } else if (c == "set-int") {
+        tokens_set_.insert(parse_token(w[1]));
         sim.set_integer(parse_token(w[1]), static_cast<int32_t>(parse_value(w[2])));
         emit("set " + hex(parse_token(w[1])) + " = " + std::to_string(sim.get(parse_token(w[1])).whole) + " (integer)");
     } else if (c == "expr") {
@@ -665,9 +668,7 @@ const std::vector<std::string>& Session::trace()
 std::vector<VariableRow> Session::variables() const
 {
     std::set<uint32_t> tokens = tokens_read_;
-    for (const std::string& line : lines_)
-        if (starts_with(line, "set ") || starts_with(line, "set-int "))
-            tokens.insert(parse_token(split_line(line)[1]));
+    tokens.insert(tokens_set_.begin(), tokens_set_.end());
     std::vector<VariableRow> out;
     for (uint32_t t : tokens) {
         if (out.size() >= 512)

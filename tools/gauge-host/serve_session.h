@@ -197,6 +197,7 @@ private:
     uint64_t                                  frames_ = 0;
     bool                                      reproducible_ = true;
     std::set<uint32_t>                        tokens_read_;
+    std::set<uint32_t>                        tokens_set_;
     std::set<std::string>                     expressions_asked_;
     std::set<std::string>                     expressions_set_;
     std::deque<LogEntry>                      log_;

@@ -191,20 +191,29 @@ function drawOverlay() {
   if (!showRects || !workbench.session) return;
   const w = currentWindow();
   const sx = overlay.width / w.width, sy = overlay.height / w.height;
-  octx.font = `${Math.max(9, Math.round(10 * sx))}px "Liberation Sans", sans-serif`;
+  const size = Math.max(9, Math.round(8 * sx));
+  octx.font = `${size}px "Liberation Sans", sans-serif`;
   octx.textBaseline = "top";
-  for (const r of rects) {
+  // Groups first, labelled at their foot; then the rectangles that act, labelled at their head.
+  const ordered = [...rects.filter((r) => r.type !== "child"), ...rects.filter((r) => r.type === "child")];
+  for (const r of ordered) {
+    const x = r.x * sx, y = r.y * sy, rw = r.width * sx, rh = r.height * sy;
+    const acts = r.clickable;
+    octx.setLineDash(r.type === "tooltip" ? [3, 3] : []);
+    octx.strokeStyle = acts ? "rgba(255, 200, 40, 0.95)" : r.type === "tooltip" ? "rgba(160, 255, 160, 0.7)" : "rgba(120, 200, 255, 0.8)";
+    octx.lineWidth = acts ? 2 : 1;
+    octx.strokeRect(x + 0.5, y + 0.5, rw - 1, rh - 1);
     if (r.type === "tooltip") continue;
-    octx.strokeStyle = r.clickable ? "rgba(255, 200, 40, 0.95)" : "rgba(120, 200, 255, 0.8)";
-    octx.lineWidth = r.clickable ? 2 : 1;
-    octx.strokeRect(r.x * sx, r.y * sy, r.width * sx, r.height * sy);
-    const label = `${r.help_id} ${cursorNames[r.cursor] ?? "cursor " + r.cursor}${r.event ? " ev " + r.event : ""}`;
+    const cursor = cursorNames[r.cursor] ?? `cursor ${r.cursor}`;
+    const label = `${r.help_id === "0x0" ? "" : r.help_id + " "}${cursor}${r.event ? " → " + r.event : ""}`;
     const tw = octx.measureText(label).width + 4;
-    octx.fillStyle = "rgba(0, 0, 0, 0.7)";
-    octx.fillRect(r.x * sx + 1, r.y * sy + 1, tw, 12 * sx);
-    octx.fillStyle = r.clickable ? "#ffd060" : "#9cf";
-    octx.fillText(label, r.x * sx + 3, r.y * sy + 2);
+    const ly = acts ? y + 1 : y + rh - size - 3;
+    octx.fillStyle = "rgba(0, 0, 0, 0.72)";
+    octx.fillRect(x + 1, ly, tw, size + 2);
+    octx.fillStyle = acts ? "#ffd060" : "#9cf";
+    octx.fillText(label, x + 3, ly + 1);
   }
+  octx.setLineDash([]);
 }
 
 function rectAt(p) {
