@@ -25,7 +25,7 @@ const std::string panel_cfg = std::string(GAUGE_SOURCE_DIR) + "/examples/water_b
 
 Session::Options options(double rate = 18.0) { return {GAUGE_MODULE_DIR, rate}; }
 
-const PlacedRect& find_rect(const std::vector<PlacedRect>& rects, const std::string& gauge, int index)
+PlacedRect find_rect(const std::vector<PlacedRect>& rects, const std::string& gauge, int index)
 {
     for (const PlacedRect& r : rects)
         if (r.gauge == gauge && r.index == index)
@@ -35,7 +35,7 @@ const PlacedRect& find_rect(const std::vector<PlacedRect>& rects, const std::str
 
 ClickOutcome click_rect(Session& s, const std::string& gauge, int index, bool right = false)
 {
-    const PlacedRect& r = find_rect(s.rectangles(0), gauge, index);
+    const PlacedRect r = find_rect(s.rectangles(0), gauge, index);
     return s.click(0, r.x + r.width / 2, r.y + r.height / 2, right);
 }
 
@@ -370,7 +370,7 @@ TEST_F(WorkbenchServer, ClickAnswersWithTheFrameThatShowsItAndSavesAReplayableSc
     auto rects = c.Get("/api/rects?window=0");
     ASSERT_EQ(rects->status, 200);
     EXPECT_NE(rects->body.find("\"gauge\":\"Window00.6\",\"index\":2,\"type\":\"child\""), std::string::npos);
-    const PlacedRect& r = find_rect(session->rectangles(0), "Window00.6", 2);   // read before the loop ran anything
+    const PlacedRect r = find_rect(session->rectangles(0), "Window00.6", 2);   // read before the loop ran anything
     auto click = c.Post("/api/click", "window=0&x=" + std::to_string(r.x + 2) + "&y=" + std::to_string(r.y + 2),
                         "application/x-www-form-urlencoded");
     ASSERT_EQ(click->status, 200);

@@ -94,6 +94,15 @@ int serve_command(const std::vector<std::string>& args, const std::string& modul
     if (rest.empty())
         return serve_usage();
 
+    // Ctrl-C from here on stops the workbench cleanly (also when it comes during start-up, or when
+    // the shell started gauge-host with SIGINT ignored).
+    struct sigaction sa = {};
+    sa.sa_handler       = on_signal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGTERM, &sa, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
     serve::Layout layout;
     const std::string& first = rest[0];
     if (first.size() > 4 && first.substr(first.size() - 4) == ".cfg") {
@@ -146,13 +155,6 @@ int serve_command(const std::vector<std::string>& args, const std::string& modul
     std::fflush(stdout);
 
     bench.pause(paused);   // the loop has not started: this thread is the frame thread
-
-    struct sigaction sa = {};
-    sa.sa_handler       = on_signal;
-    sigemptyset(&sa.sa_mask);
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGTERM, &sa, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
 
     std::thread http([&server] { server.listen_after_bind(); });
     std::thread watch([&bench] {

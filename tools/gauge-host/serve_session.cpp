@@ -198,10 +198,18 @@ Session::Session(Layout layout, Options options) : layout_(std::move(layout)), o
     install_observers();
 }
 
-Session::~Session()
+Session::~Session() { drop_host(); }
+
+// Takes the gauges off with the observers detached first: what the gauges do on their way off
+// belongs to no session any more.
+void Session::drop_host()
 {
-    if (host_)
-        host_->set_trace({});
+    if (!host_)
+        return;
+    host_->set_trace({});
+    host_->set_watch({});
+    environment_of(*host_).set_request_observer({});
+    host_.reset();
 }
 
 void Session::install_observers()
@@ -297,12 +305,11 @@ void Session::place_installed()
 
 void Session::reset()
 {
-    host_->set_trace({});
     for (PanelLayout& w : layout_.windows)
         for (PlacedGauge& g : w.gauges)
             g.installed = nullptr;
     module_ = nullptr;
-    host_.reset();
+    drop_host();
     standin::reset_sound();
     lines_.clear();
     trace_.clear();

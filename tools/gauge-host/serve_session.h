@@ -182,6 +182,7 @@ private:
     void record(const std::string& line);
     void collect_sounds(const std::string& source);
     void install_observers();
+    void drop_host();
     void place_installed();
     void execute(const std::vector<std::string>& words);
     host::Gauge& gauge(const std::string& label);
