@@ -358,6 +358,10 @@ TEST_F(WorkbenchServer, ServesItsPageAndRefusesWhatItMust)
     EXPECT_EQ(c.Post("/api/set", "token=0x3D&value=nan", "application/x-www-form-urlencoded")->status, 400);
     EXPECT_EQ(c.Post("/api/set", std::string(max_request_body + 1, 'a'), "application/x-www-form-urlencoded")->status, 413);
     EXPECT_EQ(c.Get("/api/tooltip?window=0&x=1e400&y=1")->status, 400);
+    httplib::Headers many;
+    for (int i = 0; i <= static_cast<int>(max_header_count); ++i)
+        many.emplace("X-Filler-" + std::to_string(i), "1");
+    EXPECT_EQ(c.Get("/api/session", many)->status, 431);
     EXPECT_EQ(c.Get("/api/sound/99999")->status, 404);
     EXPECT_EQ(c.Post("/api/set", "token=0x3D&value=99", "application/x-www-form-urlencoded")->status, 200);
     auto trace = c.Get("/api/trace");

@@ -383,6 +383,15 @@ void setup_server(httplib::Server& server, Workbench& bench, const ServerOptions
             return req.get_header_value(name);
         };
         auto host = header("Host"), origin = header("Origin"), site = header("Sec-Fetch-Site");
+        // The library bounds each header line and the body; the number of lines it leaves to us.
+        size_t header_bytes = 0;
+        for (const auto& [name, value] : req.headers)
+            header_bytes += name.size() + value.size() + 4;
+        if (req.headers.size() > max_header_count || header_bytes > max_header_bytes) {
+            res.status = 431;
+            res.set_content("refused: too many or too long headers\n", "text/plain; charset=utf-8");
+            return httplib::Server::HandlerResponse::Handled;
+        }
         std::string why;
         if (req.get_header_value_count("Host") > 1 || req.get_header_value_count("Origin") > 1)
             why = "a request must carry one Host and at most one Origin";

@@ -33,6 +33,8 @@ struct ServerOptions {
 };
 
 constexpr size_t max_request_body = 64 * 1024;
+constexpr size_t max_header_count = 100;
+constexpr size_t max_header_bytes = 32 * 1024;
 
 // Configures the server: limits, security checks, the web files and the API.
 void setup_server(httplib::Server& server, Workbench& bench, const ServerOptions& options);

@@ -251,14 +251,20 @@ function hover(ev) {
 
 async function showTooltip() {
   hoverTimer = null;
-  if (!hoverAt || hoverBusy) return;
-  const { p, clientX, clientY } = hoverAt;
+  if (!hoverAt) return;
+  if (hoverBusy) {   // one question at a time; ask about where the pointer is once it is answered
+    hoverTimer = setTimeout(showTooltip, 50);
+    return;
+  }
+  const asked = hoverAt;
+  const { p, clientX, clientY } = asked;
   hoverBusy = true;
   try {
     const t = await get(`/api/tooltip?window=${workbench.window}&x=${p.x.toFixed(2)}&y=${p.y.toFixed(2)}`);
+    if (hoverAt !== asked) return;   // the pointer moved on: its own question follows
     workbench.lastTooltip = t;
     const tip = $("tooltip");
-    if (t.text && hoverAt) {
+    if (t.text) {
       const stage = $("stage").getBoundingClientRect();
       tip.textContent = t.text;
       tip.hidden = false;
