@@ -12,6 +12,8 @@ packages=(
   wine wine32:i386
   fonts-dseg fonts-liberation
   sox
+  libcpp-httplib-dev libpng-dev   # gauge-host serve (the workbench)
+  chromium nodejs                 # the workbench's browser test
 )
 
 sudo_cmd=()
@@ -28,6 +30,11 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+
+# npm comes with nodejs from some sources; Debian packages it apart.
+if ! command -v npm >/dev/null 2>&1 && ! dpkg-query -W -f='${Status}' npm 2>/dev/null | grep -q "install ok installed"; then
+  missing+=(npm)
+fi
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"

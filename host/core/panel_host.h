@@ -84,6 +84,15 @@ public:
     void        defer_error(std::string message);
     void        raise_deferred();
 
+    // Observers of what gauge code asks of the host: the tokens it reads and the expression texts
+    // it evaluates (a tool lists them). Unset by default; they must not throw.
+    struct Watch {
+        std::function<void(Token)>              token_read;
+        std::function<void(const std::string&)> expression_asked;
+    };
+    void         set_watch(Watch watch) { watch_ = std::move(watch); }
+    const Watch& watch() const { return watch_; }
+
 private:
     // First, so that it is released last: the gauges and modules go before the world they ran in.
     std::vector<std::unique_ptr<Attachment>> attachments_;
@@ -95,6 +104,7 @@ private:
     std::string                          deferred_error_;
     PanelHost*                           previous_ = nullptr;
     std::vector<FrameHook>               frame_hooks_;
+    Watch                                watch_;
 };
 
 }  // namespace host

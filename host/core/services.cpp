@@ -86,7 +86,10 @@ void GAUGE_CALL svc_lookup_var(ModuleVar* var)
 {
     if (var == nullptr)
         return;
-    TokenValue v = PanelHost::current()->sim().get(var->token);
+    PanelHost* h = PanelHost::current();
+    if (h->watch().token_read)
+        h->watch().token_read(var->token);
+    TokenValue v = h->sim().get(var->token);
     var->previous = var->value;
     std::memset(&var->value, 0, sizeof var->value);
     if (v.integer)
@@ -102,6 +105,8 @@ uint32_t GAUGE_CALL svc_execute_calculator_code(const char* code, double* number
         return 0;
     SimState&              sim = PanelHost::current()->sim();
     const std::string_view expr(code);
+    if (PanelHost::current()->watch().expression_asked)
+        PanelHost::current()->watch().expression_asked(std::string(expr));
     double                 n = sim.expression_number(expr).value_or(0.0);
     if (number)
         *number = n;

@@ -16,7 +16,7 @@ namespace {
 using SurfacePtr = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
 
 // A module bitmap as a cairo surface; black is transparent unless the bitmap is the background.
-SurfacePtr load_surface(Gauge& gauge, uint32_t id, bool opaque)
+SurfacePtr decode_surface(Gauge& gauge, uint32_t id, bool opaque)
 {
     auto image = decode_dib(gauge.module().resource(id, RT_BITMAP));
     if (!image)
@@ -35,6 +35,15 @@ SurfacePtr load_surface(Gauge& gauge, uint32_t id, bool opaque)
     }
     cairo_surface_mark_dirty(s.get());
     return s;
+}
+
+// The decoded bitmap from the cache when there is one, else decoded now.
+SurfacePtr load_surface(Gauge& gauge, uint32_t id, bool opaque, SurfaceCache* cache)
+{
+    if (cache == nullptr)
+        return decode_surface(gauge, id, opaque);
+    void* cached = cache->find_or_add(gauge, id, opaque, [&] { return decode_surface(gauge, id, opaque).release(); });
+    return SurfacePtr(cairo_surface_reference(static_cast<cairo_surface_t*>(cached)), cairo_surface_destroy);
 }
 
 void set_colour(cairo_t* cr, uint32_t colorref)
@@ -88,7 +97,7 @@ void draw_string(cairo_t* cr, const ElementState& s)
 namespace {
 
 // Draws the gauge's elements into cr, in background pixels.
-void draw_gauge(cairo_t* cr, Gauge& gauge)
+void draw_gauge(cairo_t* cr, Gauge& gauge, SurfaceCache* cache = nullptr)
 {
     if (gauge.elements().empty())
         throw HostError("gauge '" + gauge.label() + "' has no installed elements to draw");
@@ -102,7 +111,7 @@ void draw_gauge(cairo_t* cr, Gauge& gauge)
             draw_string(cr, s);
             break;
         case ElementKind::static_image: {
-            auto img = load_surface(gauge, e->bitmap_id, s.parent == nullptr);
+            auto img = load_surface(gauge, e->bitmap_id, s.parent == nullptr, cache);
             cairo_set_source_surface(cr, img.get(), e->x, e->y);
             cairo_paint(cr);
             break;
@@ -110,13 +119,13 @@ void draw_gauge(cairo_t* cr, Gauge& gauge)
         case ElementKind::icon: {
             if (s.frame < 0)
                 break;
-            auto img = load_surface(gauge, e->bitmap_id + s.frame, s.parent == nullptr);
+            auto img = load_surface(gauge, e->bitmap_id + s.frame, s.parent == nullptr, cache);
             cairo_set_source_surface(cr, img.get(), e->x, e->y);
             cairo_paint(cr);
             break;
         }
         case ElementKind::needle: {
-            auto img = load_surface(gauge, e->bitmap_id, false);
+            auto img = load_surface(gauge, e->bitmap_id, false, cache);
             cairo_translate(cr, e->x, e->y);
             cairo_rotate(cr, s.needle_angle);
             cairo_set_source_surface(cr, img.get(), -e->offset_x, -e->offset_y);
@@ -125,14 +134,14 @@ void draw_gauge(cairo_t* cr, Gauge& gauge)
         }
         case ElementKind::slider: {
             auto* sl  = reinterpret_cast<const Slider*>(e);
-            auto  img = load_surface(gauge, e->bitmap_id, false);
+            auto  img = load_surface(gauge, e->bitmap_id, false, cache);
             cairo_set_source_surface(cr, img.get(), e->x + s.value[0] * sl->x_scale, e->y + s.value[1] * sl->y_scale);
             cairo_paint(cr);
             break;
         }
         case ElementKind::moving_image: {
             auto* m   = reinterpret_cast<const MovingImage*>(e);
-            auto  img = load_surface(gauge, e->bitmap_id, false);
+            auto  img = load_surface(gauge, e->bitmap_id, false, cache);
             int   iw  = cairo_image_surface_get_width(img.get());
             int   ih  = cairo_image_surface_get_height(img.get());
             int   vw  = std::max(1, std::min(iw, gauge.width() - e->x));
@@ -152,7 +161,7 @@ void draw_gauge(cairo_t* cr, Gauge& gauge)
             // The sprite turns and moves about its centre point (the offset, in background
             // pixels) and shows through a window from its position to as far past the centre.
             auto*  sp  = reinterpret_cast<const Sprite*>(e);
-            auto   img = load_surface(gauge, e->bitmap_id, false);
+            auto   img = load_surface(gauge, e->bitmap_id, false, cache);
             double wx = e->x, wy = e->y;
             double ww = 2.0 * (e->offset_x - e->x), wh = 2.0 * (e->offset_y - e->y);
             if (ww > 0 && wh > 0) {
@@ -182,6 +191,32 @@ void write_png(cairo_surface_t* surface, const std::string& path)
 }
 
 }  // namespace
+
+void draw_gauge_at(cairo_t* cr, Gauge& gauge, SurfaceCache* cache) { draw_gauge(cr, gauge, cache); }
+
+SurfaceCache::~SurfaceCache() { clear(); }
+
+void SurfaceCache::clear()
+{
+    for (auto& [key, surface] : surfaces_)
+        cairo_surface_destroy(static_cast<cairo_surface_t*>(surface));
+    surfaces_.clear();
+    bytes_ = 0;
+}
+
+void* SurfaceCache::find_or_add(Gauge& gauge, uint32_t id, bool opaque, const std::function<void*()>& load)
+{
+    std::span<const uint8_t> data = gauge.module().resource(id, RT_BITMAP);
+    Key                      key{data.data(), data.size(), opaque};
+    if (auto it = surfaces_.find(key); it != surfaces_.end())
+        return it->second;
+    if (surfaces_.size() >= max_entries || bytes_ >= max_bytes)
+        clear();
+    auto* surface = static_cast<cairo_surface_t*>(load());
+    bytes_ += static_cast<size_t>(cairo_image_surface_get_stride(surface)) * cairo_image_surface_get_height(surface);
+    surfaces_.emplace(key, surface);
+    return surface;
+}
 
 void render_png(Gauge& gauge, const std::string& path, double scale)
 {

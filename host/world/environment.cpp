@@ -145,6 +145,8 @@ LRESULT Environment::answer(UINT message, WPARAM wparam, LPARAM lparam)
             read_into(offset, p + header, n);
         else
             write_from(offset, p + header, n);
+        if (observer_)
+            observer_(batches_, id == 2, offset, {p + header, n});
         p += header + n;
     }
     return 1;

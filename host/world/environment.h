@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 namespace host {
@@ -71,6 +72,11 @@ public:
     uint32_t peek(uint32_t offset) const;
     void     poke(uint32_t offset, uint32_t value);
 
+    // Called for each request of a batch as it is carried out: the batch's number (from 1), a read or
+    // a write, its offset and the bytes read or written. Unset by default; it must not throw.
+    using RequestObserver = std::function<void(int batch, bool write, uint32_t offset, std::span<const uint8_t> bytes)>;
+    void set_request_observer(RequestObserver observer) { observer_ = std::move(observer); }
+
     // Copies the tank levels into their tokens; runs every frame.
     void mirror_tanks();
 
@@ -89,6 +95,7 @@ private:
     uint16_t                                    client_version_   = 0;
     int                                         batches_          = 0;
     std::unique_ptr<std::array<uint8_t, data_space_size>> data_;
+    RequestObserver                             observer_;
 };
 
 }  // namespace host

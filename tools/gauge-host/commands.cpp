@@ -4,10 +4,17 @@
 #include <cstdio>
 
 #include "host/script/scenario.h"
+#if defined(GAUGE_HOST_SERVE)
+#include "serve.h"
+#endif
 
 namespace gauge_host {
 
 namespace {
+
+#if defined(GAUGE_HOST_SERVE)
+int serve_verb(const Invocation& call) { return serve_command(call.args, call.module_dir); }
+#endif
 
 constexpr Command table[] = {
     {"list", "MODULE", "the module's gauges: header version, width, elements and mouse rectangles", list_command},
@@ -20,6 +27,11 @@ constexpr Command table[] = {
     {"run", "SCENARIO [--out DIR]", "run a scenario and print its trace; pictures go to DIR", run_command},
     {"demo", "[--out DIR]", "the water-bombing flight shipped with the tool (pictures in gauge-host-demo/)",
      demo_command},
+#if defined(GAUGE_HOST_SERVE)
+    {"serve", "PANEL.CFG [WINDOW] | MODULE GAUGE... [--listen ADDR] [--port N]",
+     "the panel running live in a browser: click, hover, set variables, save the session as a scenario",
+     serve_verb},
+#endif
     {"help", "[--markdown]", "this text, or the command and scenario references as docs/gauge-host.md carries them",
      help_command},
 };
