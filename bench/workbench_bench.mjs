@@ -6,6 +6,7 @@
 //
 // NPM_DIR holds node_modules with puppeteer-core (default: the browser test's, build/native/tests/browser/npm).
 import { spawn } from "node:child_process";
+import http from "node:http";
 import { createRequire } from "node:module";
 import fs from "node:fs";
 import os from "node:os";
@@ -89,6 +90,66 @@ async function measure(browser, label, serverArgs, query, clicks) {
   return row;
 }
 
+// The server's share of a click's latency, without a browser: from sending the click to receiving
+// the frame event that shows it, on the same machine.
+async function measureServer(label, serverArgs, clicks) {
+  const { server, base } = await startServer(serverArgs);
+  const port = Number(base.split(":")[2]);
+  const frames = [];   // [frame, time received]
+  const stream = http.get({ host: "127.0.0.1", port, path: "/api/stream" }, (res) => {
+    let buffer = "";
+    res.setEncoding("utf8");
+    res.on("data", (d) => {
+      buffer += d;
+      let at;
+      while ((at = buffer.indexOf("\n\n")) >= 0) {
+        const message = buffer.slice(0, at);
+        buffer = buffer.slice(at + 2);
+        const m = message.match(/^event: frame\ndata: \{"frame":(\d+)/);
+        if (m) frames.push([Number(m[1]), performance.now()]);
+      }
+    });
+  });
+  const post = (path, body) => new Promise((resolve, reject) => {
+    const req = http.request({ host: "127.0.0.1", port, method: "POST", path,
+                               headers: { "Content-Type": "application/x-www-form-urlencoded" } }, (res) => {
+      let data = "";
+      res.on("data", (d) => (data += d));
+      res.on("end", () => resolve(JSON.parse(data)));
+    });
+    req.on("error", reject);
+    req.end(body);
+  });
+  const get = (path) => new Promise((resolve) => http.get({ host: "127.0.0.1", port, path }, (res) => {
+    let data = "";
+    res.on("data", (d) => (data += d));
+    res.on("end", () => resolve(JSON.parse(data)));
+  }));
+  await sleep(1000);
+  const r = (await get("/api/rects?window=0")).find((q) => q.gauge === "Window00.6" && q.index === 2);
+  const times = [];
+  for (let i = 0; i < clicks; ++i) {
+    const t0 = performance.now();
+    const answer = await post("/api/click", `window=0&x=${r.x + r.width / 2}&y=${r.y + r.height / 2}`);
+    for (let k = 0; k < 400; ++k) {
+      const f = frames.find(([n, t]) => n >= answer.frame && t >= t0);
+      if (f) {
+        times.push(f[1] - t0);
+        break;
+      }
+      await sleep(1);
+    }
+    await sleep(150 + Math.random() * 100);
+  }
+  stream.destroy();
+  server.kill("SIGINT");
+  await new Promise((resolve) => server.on("exit", resolve));
+  const st = stats(times);
+  const row = { label, clicks: st.n, latencyMedianMs: st.median.toFixed(1), latencyP95Ms: st.p95.toFixed(1), latencyMaxMs: st.max.toFixed(1) };
+  console.log(JSON.stringify(row));
+  return row;
+}
+
 const profile = fs.mkdtempSync(path.join(os.tmpdir(), "workbench-bench-"));
 const browser = await puppeteer.launch({
   executablePath: chromium,
@@ -98,11 +159,13 @@ const browser = await puppeteer.launch({
          "--disable-background-networking", "--disable-component-update", "--disable-sync"],
 });
 try {
-  console.log(`machine: ${os.cpus().length} x ${os.cpus()[0].model}; ${seconds} s per measurement`);
+  console.log(`machine: ${os.cpus().length} x ${os.cpus()[0].model}; load average ${os.loadavg().map((l) => l.toFixed(1)).join(" ")}; ${seconds} s per measurement`);
+  await measureServer("server only: click to frame event, 18 Hz host", [], 30);
   await measure(browser, "18 Hz host, changed gauges only", [], "", 30);
   await measure(browser, "60 Hz host, changed gauges only", ["--rate", "60"], "", 30);
   await measure(browser, "60 Hz host, every gauge redrawn every frame", ["--rate", "60"], "&full=1", 30);
   await measure(browser, "144 Hz host (18 Hz x 8), every gauge redrawn every frame", ["--speed", "8"], "&full=1", 0);
+  console.log(`load average ${os.loadavg().map((l) => l.toFixed(1)).join(" ")}`);
 } finally {
   await browser.close();
   fs.rmSync(profile, { recursive: true, force: true });

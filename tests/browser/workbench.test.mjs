@@ -220,8 +220,13 @@ try {
     await until("the click in the log", async () => /click Window00\.6 at \d+,\d+: rect 2 callback/.test(await logText()));
     await until("the click's sound in the log", async () => /sound played by click on Window00\.6/.test(await logText()));
     await until("the browser fetching the sound", () => sounds.some((r) => (r.status === 200 || r.status === 206) && r.type === "audio/wav"));
+    // A right click reaches the same rectangle, which takes left clicks only: no flip.
+    await page.mouse.click(at.x, at.y, { button: "right" });
+    await until("the right click in the log", async () => /click Window00\.6 at \d+,\d+: rect 2 rectangle 2 ignores this button/.test(await logText()));
+    await waitFrames(2);
+    assert.equal(changed(after, await pixels(master)), 0, "a right click leaves the switch as it was");
     await page.screenshot({ path: path.join(shots, "02-master-on.png") });
-    console.log("ok: the water master switch flips in the picture; the click and its sound are in the log; the sound is played");
+    console.log("ok: the water master switch flips in the picture; the click and its sound are in the log; the sound is played; a right click reaches it and is ignored");
   }
 
   // Scoop button: a key event in the log, and the scoop lamp lights as the host answers it.

@@ -132,6 +132,32 @@ TEST(WorkbenchSession, OtherRatesAndIntegerTokensReplay)
     EXPECT_EQ(run_text(text), trace);
 }
 
+TEST(WorkbenchSession, GaugesOfAModuleSitSideBySideInRows)
+{
+    Session s(gauges_layout("Norvak_Instr", {"Airspeed", "Altimeter", "Airspeed", "Vertical_Speed", "Fuel_Toggle"}), options());
+    s.start();
+    auto check = [&] {
+        const PanelLayout& w = s.layout().windows[0];
+        EXPECT_EQ(w.gauges[2].label, "Airspeed.2");
+        for (size_t i = 0; i < w.gauges.size(); ++i) {
+            const PlacedGauge& g = w.gauges[i];
+            EXPECT_GT(g.width, 0);
+            EXPECT_LE(g.x + g.width, w.width);
+            EXPECT_LE(g.y + g.height, w.height);
+            EXPECT_LE(g.x + g.width, 1024) << g.label;
+            for (size_t k = 0; k < i; ++k) {
+                const PlacedGauge& o = w.gauges[k];
+                EXPECT_TRUE(g.x >= o.x + o.width || o.x >= g.x + g.width || g.y >= o.y + o.height || o.y >= g.y + g.height)
+                    << g.label << " overlaps " << o.label;
+            }
+        }
+        EXPECT_GT(w.gauges[3].y, w.gauges[0].y);   // 300-pixel faces: three to a row
+    };
+    check();
+    s.reset();
+    check();
+}
+
 TEST(WorkbenchSession, ClicksBesideRectanglesAreNotPartOfTheSession)
 {
     Session s(panel_layout(panel_cfg), options());

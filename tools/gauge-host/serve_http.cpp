@@ -158,14 +158,32 @@ public:
                 sink.done();
                 return false;
             }
+            // What is new, copied (the pictures by reference) so that the frame loop need not
+            // wait while this stream writes its text.
+            snapshot_.picture_seq   = p.picture_seq;
+            snapshot_.frame         = p.frame;
+            snapshot_.time          = p.time;
+            snapshot_.window        = p.window;
+            snapshot_.width         = p.width;
+            snapshot_.height        = p.height;
+            snapshot_.layout        = p.layout;
+            snapshot_.log_end       = p.log_end;
+            snapshot_.state_version = p.state_version;
+            snapshot_.state         = p.state;
+            snapshot_.tiles.clear();
             if (p.picture_seq != picture_sent_)
-                message += picture(p);
-            if (p.log_end > log_sent_)
-                message += log(p);
-            if (p.state_version != state_sent_ && p.state) {
-                message += "event: state\ndata: " + *p.state + "\n\n";
-                state_sent_ = p.state_version;
-            }
+                snapshot_.tiles = p.tiles;
+            snapshot_.log.clear();
+            for (auto it = p.log.rbegin(); it != p.log.rend() && it->seq > log_sent_; ++it)
+                snapshot_.log.push_front(*it);
+        }
+        if (snapshot_.picture_seq != picture_sent_)
+            message += picture(snapshot_);
+        if (snapshot_.log_end > log_sent_)
+            message += log(snapshot_);
+        if (snapshot_.state_version != state_sent_ && snapshot_.state) {
+            message += "event: state\ndata: " + *snapshot_.state + "\n\n";
+            state_sent_ = snapshot_.state_version;
         }
         return message.empty() || sink.write(message.data(), message.size());
     }
@@ -214,6 +232,7 @@ private:
     }
 
     Workbench&            bench_;
+    Published             snapshot_;
     uint64_t              picture_sent_ = 0;
     uint64_t              layout_sent_  = 0;
     uint64_t              log_sent_     = 0;

@@ -21,6 +21,8 @@ namespace {
 
 constexpr size_t log_limit   = 4000;
 constexpr size_t sound_limit = 64;
+constexpr int    margin      = 10;     // around gauges laid out in rows, in their own pixels
+constexpr int    row_width   = 1024;   // where such a row wraps
 
 std::string fixed3(double v)
 {
@@ -134,7 +136,7 @@ Layout panel_layout(const std::string& cfg_path, const std::string& window)
     for (const PanelWindow& w : cfg.windows) {
         if (!window.empty() && cfg.find(window) != &w)
             continue;
-        PanelLayout pl{w.section, w.title.empty() ? w.section : w.title, w.width, w.height, {}};
+        PanelLayout pl{w.section, w.title.empty() ? w.section : w.title, w.width, w.height, {}, false};
         for (size_t i = 0; i < w.gauges.size(); ++i) {
             const PanelGauge& g = w.gauges[i];
             pl.gauges.push_back(PlacedGauge{g.module, g.gauge, g.parameters, w.section + "." + std::to_string(i), g.x,
@@ -148,12 +150,12 @@ Layout panel_layout(const std::string& cfg_path, const std::string& window)
     return layout;
 }
 
-Layout gauges_layout(const std::string& module, const std::vector<std::string>& gauges, int wrap_width)
+Layout gauges_layout(const std::string& module, const std::vector<std::string>& gauges)
 {
     if (gauges.empty())
         throw HostError("no gauge named");
     Layout      layout;
-    PanelLayout w{"Gauges", module, 0, 0, {}};
+    PanelLayout w{"Gauges", module, 0, 0, {}, true};
     std::map<std::string, int> seen;
     for (const std::string& g : gauges) {
         int         n     = ++seen[g];
@@ -162,7 +164,6 @@ Layout gauges_layout(const std::string& module, const std::vector<std::string>& 
     }
     layout.source = module;
     layout.windows.push_back(std::move(w));
-    (void)wrap_width;   // applied once the gauges' sizes are known
     return layout;
 }
 
@@ -257,8 +258,8 @@ void Session::start()
 void Session::place_installed()
 {
     for (PanelLayout& w : layout_.windows) {
-        const bool row_layout = w.section == "Gauges" && layout_.windows.size() == 1 && w.width == 0;
-        int        cx = 10, cy = 10, row_height = 0;
+        const bool row_layout = w.rows;
+        int        cx = margin, cy = margin, row_height = 0;
         int        right = 0, bottom = 0;
         for (PlacedGauge& g : w.gauges) {
             g.installed = host_->find_gauge(g.label);
@@ -268,14 +269,14 @@ void Session::place_installed()
             if (row_layout) {
                 g.width  = gauge.width();
                 g.height = gauge.height();
-                if (cx > 10 && cx + g.width > 1024) {
-                    cx = 10;
-                    cy += row_height + 10;
+                if (cx > margin && cx + g.width > row_width) {
+                    cx = margin;
+                    cy += row_height + margin;
                     row_height = 0;
                 }
                 g.x = cx;
                 g.y = cy;
-                cx += g.width + 10;
+                cx += g.width + margin;
                 row_height = std::max(row_height, g.height);
             } else {
                 if (g.width <= 0)
@@ -287,8 +288,8 @@ void Session::place_installed()
             bottom = std::max(bottom, g.y + g.height);
         }
         if (row_layout) {
-            right += 10;
-            bottom += 10;
+            right += margin;
+            bottom += margin;
         }
         if (w.width <= 0 || w.height <= 0 || row_layout) {
             w.width  = std::clamp(right, 1, 8192);

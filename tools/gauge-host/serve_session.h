@@ -35,6 +35,7 @@ struct PanelLayout {
     std::string              title;
     int                      width = 0, height = 0;   // 0: fits the gauges
     std::vector<PlacedGauge> gauges;
+    bool                     rows = false;   // the workbench places the gauges, side by side in rows
 };
 
 // What the workbench lays out: the windows of a panel.cfg, or one window of a module's gauges.
@@ -45,8 +46,8 @@ struct Layout {
 
 // Reads a panel.cfg into a layout: every window, or the one named (by title, section or number).
 Layout panel_layout(const std::string& cfg_path, const std::string& window = {});
-// One window with the named gauges of a module side by side, in rows up to wrap_width pixels.
-Layout gauges_layout(const std::string& module, const std::vector<std::string>& gauges, int wrap_width = 1024);
+// One window with the named gauges of a module side by side, in rows some 1024 pixels wide.
+Layout gauges_layout(const std::string& module, const std::vector<std::string>& gauges);
 
 // One line of what the gauges and the host did, for the workbench's log.
 struct LogEntry {

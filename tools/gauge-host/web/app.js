@@ -280,8 +280,12 @@ async function showTooltip() {
   }
 }
 
-canvas.addEventListener("click", (ev) => click(ev, "left"));
-canvas.addEventListener("contextmenu", (ev) => click(ev, "right"));
+// A button goes down: the simulator's panel acts on the press, not on the release.
+canvas.addEventListener("mousedown", (ev) => {
+  if (ev.button === 0) click(ev, "left");
+  else if (ev.button === 2) click(ev, "right");
+});
+canvas.addEventListener("contextmenu", (ev) => ev.preventDefault());
 canvas.addEventListener("mousemove", hover);
 canvas.addEventListener("mouseleave", () => {
   hoverAt = null;
