@@ -248,7 +248,7 @@ try {
     assert.ok(fuel, "the fuel button has a clickable rectangle");
     const at = toPage(fuel.x + fuel.width / 2, fuel.y + fuel.height / 2);
     await page.mouse.click(at.x, at.y);
-    await until("the window in the log", async () => /window \d+ (opened|closed) by Window00\.8/.test(await logText()));
+    await until("the window in the log", async () => /window \d+( \(\w+\))? (opened|closed) by Window00\.8/.test(await logText()));
     await page.waitForFunction(() => {
       const t = document.getElementById("tooltip");
       return !t.hidden && /fuel/i.test(t.textContent);
