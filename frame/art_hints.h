@@ -41,12 +41,39 @@ enum class Art {
     knob,         // a plain round knob with a grip, whatever its frame
     bezel,        // a round bezel ring with a window cut at the hint's window point (a cover over a
                   // setting disc that turns under the face's rim)
+    selector,     // a digit selector: the text in a window at the top, a thumbwheel under it whose
+                  // left half steps down and right half up
+    band_marker,  // a disc turned by a sprite: an index that points at the hint's window point when
+                  // the angle value is 0 (the face names each position the index turns to)
 };
 
 // A coloured band of a dial's scale, in the numbers printed on the face; from == to: a radial line.
 struct Band {
     double   from, to;
     uint32_t colour;             // 0x00RRGGBB
+};
+
+// Something painted on a panel face besides its title: a legend, a dark recess that digits show
+// in, a digit printed on the face, a decimal point, an arrow beside a click zone, a speaker grille.
+enum class Decal {
+    legend,       // text centred on (x, y), `size` pixels (0: 9), in `colour` (0: light grey)
+    recess,       // a dark window with a thin rim: top-left (x, y), width × height
+    digit,        // a digit printed in a window like the ones the gauge turns: text centred on
+                  // (x, y), `size` pixels (0: fitted to the box width × height about that centre)
+    point,        // a decimal point centred on (x, y), `size` its diameter (0: 4)
+    arrow_up,     // a small triangle centred on (x, y), `size` wide (0: 7)
+    arrow_down,
+    grille,       // a speaker grille of slots: top-left (x, y), width × height
+    plate,        // an engraved plate: top-left (x, y), width × height, with `text`
+};
+
+struct FaceDecal {
+    Decal       kind;
+    int         x = 0, y = 0;
+    int         width = 0, height = 0;
+    const char* text = nullptr;
+    double      size = 0;
+    uint32_t    colour = 0;      // 0x00RRGGBB; 0 picks a default
 };
 
 struct BitmapHint {
@@ -78,6 +105,7 @@ struct GaugeHint {
     std::span<const Band> bands = {};
     bool        square = false;  // a square face (engine gauges with two pivots, boxes of lamps)
     bool        unsigned_numerals = false;   // numerals without their sign (climb and descent alike)
+    std::span<const FaceDecal> decals = {};  // painted on the background after everything else
 };
 
 struct WaveHint {

@@ -3,6 +3,23 @@
 
 extern "C" LinkageRecord<29> Linkage;
 
+using artgen::Decal;
+
+// COM1: the selectors read 1xx.xxx MHz across the top; the leading 1 is printed in a window of its
+// own and the decimal point stands between the units and tenths selectors (whose windows span x 4
+// to 46 of their 50 pixels, y 10 to 37 on the face).
+static const artgen::FaceDecal com1_decals[] = {
+    {.kind = Decal::recess, .x = 22, .y = 10, .width = 18, .height = 27},
+    {.kind = Decal::digit, .x = 31, .y = 24, .text = "1", .size = 21.5},
+    {.kind = Decal::point, .x = 145, .y = 32, .size = 4.5},
+    {.kind = Decal::legend, .x = 128, .y = 67, .text = "MHz", .size = 9},
+    {.kind = Decal::plate, .x = 128, .y = 86, .width = 98, .height = 22, .text = "COM 1", .size = 13},
+    {.kind = Decal::grille, .x = 128, .y = 116, .width = 98, .height = 72},
+    {.kind = Decal::legend, .x = 36, .y = 108, .text = "PWR", .size = 8},
+    {.kind = Decal::legend, .x = 86, .y = 150, .text = "ON", .size = 8},
+    {.kind = Decal::legend, .x = 86, .y = 186, .text = "OFF", .size = 8},
+};
+
 static const artgen::GaugeHint gauges[] = {
     {.gauge = "Shut_Down", .width = 60, .height = 30},
     {.gauge = "Registration", .width = 150, .height = 25},
@@ -23,7 +40,7 @@ static const artgen::GaugeHint gauges[] = {
     // Radios. The ADF's dial is the pointer's: 0 straight up, each band's scale clockwise from it.
     {.gauge = "Radio_ADF", .title = "ADF", .label_scale = 0, .width = 320, .height = 300, .centre_x = 168,
      .centre_y = 150, .square = true},
-    {.gauge = "Radio_COM1", .title = "COM 1", .width = 240, .height = 200},
+    {.gauge = "Radio_COM1", .width = 240, .height = 200, .decals = com1_decals},
     {.gauge = "Radio_NAV1", .title = "NAV 1", .width = 300, .height = 90},
     {.gauge = "Radio_NAV2", .title = "NAV 2", .width = 300, .height = 90},
     {.gauge = "Radio_IFF_XPDR", .title = "IFF  MODE 1  MODE 3/A", .width = 250, .height = 100},
@@ -71,20 +88,20 @@ static const artgen::BitmapHint bitmaps[] = {
     {.id = 1000, .art = artgen::Art::panel},
     {.id = 1100, .art = artgen::Art::panel},
     // COM1: three digit selectors with one frame per digit, the end selector, the power knob.
-    {.id = 350, .art = artgen::Art::button, .text = "0", .colour = 0x202226, .width = 50, .height = 50},
-    {.id = 351, .art = artgen::Art::button, .text = "1", .colour = 0x202226, .width = 50, .height = 50},
-    {.id = 352, .art = artgen::Art::button, .text = "2", .colour = 0x202226, .width = 50, .height = 50},
-    {.id = 353, .art = artgen::Art::button, .text = "3", .colour = 0x202226, .width = 50, .height = 50},
-    {.id = 354, .art = artgen::Art::button, .text = "4", .colour = 0x202226, .width = 50, .height = 50},
-    {.id = 355, .art = artgen::Art::button, .text = "5", .colour = 0x202226, .width = 50, .height = 50},
-    {.id = 356, .art = artgen::Art::button, .text = "6", .colour = 0x202226, .width = 50, .height = 50},
-    {.id = 357, .art = artgen::Art::button, .text = "7", .colour = 0x202226, .width = 50, .height = 50},
-    {.id = 358, .art = artgen::Art::button, .text = "8", .colour = 0x202226, .width = 50, .height = 50},
-    {.id = 359, .art = artgen::Art::button, .text = "9", .colour = 0x202226, .width = 50, .height = 50},
-    {.id = 360, .art = artgen::Art::button, .text = "00", .colour = 0x202226, .width = 38, .height = 50},
-    {.id = 361, .art = artgen::Art::button, .text = "25", .colour = 0x202226, .width = 38, .height = 50},
-    {.id = 362, .art = artgen::Art::button, .text = "50", .colour = 0x202226, .width = 38, .height = 50},
-    {.id = 363, .art = artgen::Art::button, .text = "75", .colour = 0x202226, .width = 38, .height = 50},
+    {.id = 350, .art = artgen::Art::selector, .text = "0", .width = 50, .height = 50},
+    {.id = 351, .art = artgen::Art::selector, .text = "1", .width = 50, .height = 50},
+    {.id = 352, .art = artgen::Art::selector, .text = "2", .width = 50, .height = 50},
+    {.id = 353, .art = artgen::Art::selector, .text = "3", .width = 50, .height = 50},
+    {.id = 354, .art = artgen::Art::selector, .text = "4", .width = 50, .height = 50},
+    {.id = 355, .art = artgen::Art::selector, .text = "5", .width = 50, .height = 50},
+    {.id = 356, .art = artgen::Art::selector, .text = "6", .width = 50, .height = 50},
+    {.id = 357, .art = artgen::Art::selector, .text = "7", .width = 50, .height = 50},
+    {.id = 358, .art = artgen::Art::selector, .text = "8", .width = 50, .height = 50},
+    {.id = 359, .art = artgen::Art::selector, .text = "9", .width = 50, .height = 50},
+    {.id = 360, .art = artgen::Art::selector, .text = "00", .width = 38, .height = 50},
+    {.id = 361, .art = artgen::Art::selector, .text = "25", .width = 38, .height = 50},
+    {.id = 362, .art = artgen::Art::selector, .text = "50", .width = 38, .height = 50},
+    {.id = 363, .art = artgen::Art::selector, .text = "75", .width = 38, .height = 50},
     {.id = 330, .art = artgen::Art::lamp, .colour = 0x30E040, .width = 18, .height = 18},
     {.id = 340, .art = artgen::Art::switch_frames, .width = 50, .height = 50},
     // NAV1 and NAV2: drums 13 wide with 18-pixel digit boxes, the leading 1, the knobs, VOL,

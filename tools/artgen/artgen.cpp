@@ -205,6 +205,8 @@ void plan_background(const GaugePlan& p, const BitmapHint* bh, Art& art, DrawSpe
         s.text = gh->title;
     if (gh && gh->unit)
         s.unit = gh->unit;
+    if (gh)
+        s.decals.assign(gh->decals.begin(), gh->decals.end());
     if (art == Art::dial) {
         s.pivot_x = p.face_x, s.pivot_y = p.face_y;
         s.square  = gh && gh->square;
@@ -290,7 +292,7 @@ void plan_sprite(const GaugePlan& p, const ElementHeader* e, const BitmapHint* b
         int d   = 2 * std::min(e->offset_x - e->x, e->offset_y - e->y) - 2;
         s.width = s.height = d;
     }
-    if (art == Art::drum && bh) {
+    if ((art == Art::drum || art == Art::band_marker) && bh) {
         s.needle_pivot_x = s.width / 2;
         s.needle_pivot_y = s.height / 2;
         s.label_turn     = bh->angle_step * sp->angle_scale;
@@ -479,8 +481,9 @@ const char* art_name(Art a)
     static const char* const names[] = {"automatic", "panel", "dial", "needle", "upright_needle", "glass", "lamp",
                                         "switch_frames", "button", "plate", "drum", "compass_card", "attitude",
                                         "rotary", "radio_face", "lit_lamp", "guard", "bank_scale", "command_bars",
-                                        "tape", "aircraft", "ball", "inclinometer", "setting_scale", "knob", "bezel"};
-    static_assert(std::size(names) == static_cast<size_t>(Art::bezel) + 1);
+                                        "tape", "aircraft", "ball", "inclinometer", "setting_scale", "knob", "bezel",
+                                        "selector", "band_marker"};
+    static_assert(std::size(names) == static_cast<size_t>(Art::band_marker) + 1);
     return names[static_cast<size_t>(a)];
 }
 
