@@ -76,6 +76,19 @@ struct FaceDecal {
     uint32_t    colour = 0;      // 0x00RRGGBB; 0 picks a default
 };
 
+// A scale painted about the gauge hint's centre for a needle the records give no scale of its own
+// (one needle reading several bands): values `first` to `last` from `from` to `to` degrees
+// clockwise from straight up, marks reaching out to `radius`, numerals inside them.
+struct ArcScale {
+    double      first, last;
+    double      from, to;
+    int         radius;
+    double      major, minor;
+    double      numerals;        // numbered every this much (0: at every major mark)
+    uint32_t    colour = 0;      // 0x00RRGGBB; 0 picks white
+    double      size = 0;        // numerals' size in pixels (0: 8)
+};
+
 struct BitmapHint {
     uint32_t    id;              // first bitmap id (an icon's frames follow)
     Art         art = Art::automatic;
@@ -106,6 +119,7 @@ struct GaugeHint {
     bool        square = false;  // a square face (engine gauges with two pivots, boxes of lamps)
     bool        unsigned_numerals = false;   // numerals without their sign (climb and descent alike)
     std::span<const FaceDecal> decals = {};  // painted on the background after everything else
+    std::span<const ArcScale>  arcs = {};    // scales about the centre, on a face without its own
 };
 
 struct WaveHint {

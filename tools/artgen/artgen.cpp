@@ -205,8 +205,11 @@ void plan_background(const GaugePlan& p, const BitmapHint* bh, Art& art, DrawSpe
         s.text = gh->title;
     if (gh && gh->unit)
         s.unit = gh->unit;
-    if (gh)
+    if (gh) {
         s.decals.assign(gh->decals.begin(), gh->decals.end());
+        s.arcs.assign(gh->arcs.begin(), gh->arcs.end());
+        s.arc_x = gh->centre_x, s.arc_y = gh->centre_y;
+    }
     if (art == Art::dial) {
         s.pivot_x = p.face_x, s.pivot_y = p.face_y;
         s.square  = gh && gh->square;

@@ -242,6 +242,15 @@ void draw_button(cairo_t* cr, const DrawSpec& s)
         centred_text(cr, s.text, s.pivot_x, s.pivot_y, fitting_size(cr, s.text, s.rim * 1.7, 10));
         return;
     }
+    // A near-black button is a digit printed in a window, like the drums beside it.
+    if (s.colour != 0 && (s.colour & 0xE0E0E0) == 0) {
+        rgb(cr, s.colour);
+        cairo_rectangle(cr, 0, 0, w, h);
+        cairo_fill(cr);
+        rgb(cr, 0xF0F0F0);
+        centred_text(cr, s.text, w / 2, h / 2, fitting_size(cr, s.text, w - 2, h * 0.75), true, "digit");
+        return;
+    }
     rgb(cr, s.colour ? s.colour : 0x3C4048);
     rounded(cr, 1, 1, w - 2, h - 2, 4);
     cairo_fill(cr);
@@ -335,7 +344,7 @@ void draw_drum(cairo_t* cr, const DrawSpec& s)
             rgb(cr, 0xF0F0F0);
             std::string digit = std::to_string((s.drum_first + i) % 10);
             centred_text(cr, digit, w / 2, top + s.drum_digit_height / 2.0,
-                         fitting_size(cr, digit, w - 2, s.drum_digit_height * 0.75));
+                         fitting_size(cr, digit, w - 2, s.drum_digit_height * 0.75), true, "digit");
         }
         return;
     }

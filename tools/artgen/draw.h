@@ -66,8 +66,10 @@ struct DrawSpec {
     double knob_x = 0, knob_y = 0, knob_radius = 0;
     // radio faces: the boxes of elements over the face (knobs, switches): labels keep clear of them
     std::vector<Box> covers;
-    // backgrounds: what the gauge's hint paints on them last
+    // backgrounds: what the gauge's hint paints on them last, and scales about (arc_x, arc_y)
     std::vector<FaceDecal> decals;
+    std::vector<ArcScale>  arcs;
+    double                 arc_x = 0, arc_y = 0;
 };
 
 // What a drawing put where, in bitmap pixels: the tests hold every bitmap to its frame and its

@@ -242,6 +242,51 @@ void draw_turn_face(cairo_t* cr, const DrawSpec& s, double cx, double cy, double
     (void)cx, (void)cy;
 }
 
+// Scales the hint paints about the centre: marks out to the radius, numerals inside them; the
+// numerals' boxes join `placed`.
+void draw_arcs(cairo_t* cr, const DrawSpec& s, std::vector<TextBox>& placed)
+{
+    for (const ArcScale& a : s.arcs) {
+        const double per = (a.to - a.from) / (a.last - a.first);   // degrees per unit
+        auto angle = [&](double v) { return (a.from + (v - a.first) * per - 90.0) * pi / 180.0; };
+        const double numerals = a.numerals > 0 ? a.numerals : a.major;
+        const double size     = a.size > 0 ? a.size : 8;
+        rgb(cr, a.colour ? a.colour : 0xF0F0F0);
+        cairo_set_line_width(cr, 1.2);
+        cairo_new_path(cr);
+        cairo_arc(cr, s.arc_x, s.arc_y, a.radius - 0.5, angle(a.first), angle(a.last));
+        cairo_stroke(cr);
+        auto on = [](double v, double step) { return std::abs(v / step - std::round(v / step)) < 1e-6; };
+        for (double k = std::ceil(a.first / a.minor - 1e-9); k * a.minor <= a.last + 1e-9; ++k) {
+            double v = k * a.minor, t = angle(v);
+            bool   major = on(v, a.major);
+            double len   = major ? 7 : 4;
+            cairo_set_line_width(cr, major ? 2 : 1);
+            cairo_move_to(cr, s.arc_x + (a.radius - len) * std::cos(t), s.arc_y + (a.radius - len) * std::sin(t));
+            cairo_line_to(cr, s.arc_x + a.radius * std::cos(t), s.arc_y + a.radius * std::sin(t));
+            cairo_stroke(cr);
+            if (!on(v, numerals))
+                continue;
+            std::string label = numeral_for(v);
+            TextBox     box   = text_box(cr, label, 0, 0, size);
+            // Far enough in that the box's nearest corner clears the marks.
+            double      rl    = a.radius - 9 - std::abs(std::cos(t)) * (box.x1 - box.x0) / 2 -
+                         std::abs(std::sin(t)) * (box.y1 - box.y0) / 2;
+            double x = s.arc_x + rl * std::cos(t), y = s.arc_y + rl * std::sin(t);
+            placed.push_back(text_box(cr, label, x, y, size));
+            centred_text(cr, label, x, y, size, true, "numeral");
+        }
+        // Each end of the band is marked even off the steps.
+        cairo_set_line_width(cr, 2);
+        for (double v : {a.first, a.last}) {
+            double t = angle(v);
+            cairo_move_to(cr, s.arc_x + (a.radius - 7) * std::cos(t), s.arc_y + (a.radius - 7) * std::sin(t));
+            cairo_line_to(cr, s.arc_x + a.radius * std::cos(t), s.arc_y + a.radius * std::sin(t));
+        }
+        cairo_stroke(cr);
+    }
+}
+
 }  // namespace
 
 // The face radius of a round dial: the largest circle about its centre inside the bitmap.
@@ -255,6 +300,8 @@ void draw_dial(cairo_t* cr, const DrawSpec& s)
     draw_panel(cr, DrawSpec{.art = Art::panel, .width = s.width, .height = s.height});
     if (s.scales.size() > 1 || s.square) {
         draw_twin_scales(cr, s);
+        std::vector<TextBox> placed;
+        draw_arcs(cr, s, placed);
         return;
     }
     double cx = s.pivot_x, cy = s.pivot_y;
