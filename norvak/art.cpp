@@ -151,8 +151,8 @@ static const artgen::BitmapHint bitmaps[] = {
     {.id = 1250, .width = 110, .height = 29, .blade = 8},
     {.id = 1260, .width = 150, .height = 97, .blade = 2},
     {.id = 1230, .art = artgen::Art::setting_scale, .text = "952|1074|1013", .width = 277, .height = 279,
-     .angle_step = 1, .window_x = 263, .window_y = 139, .blade = 26},
-    {.id = 1270, .art = artgen::Art::bezel, .window_x = 265, .window_y = 139, .blade = 26},
+     .angle_step = 1, .window_x = 259, .window_y = 139, .blade = 34},
+    {.id = 1270, .art = artgen::Art::bezel, .window_x = 259, .window_y = 139, .blade = 34},
     {.id = 1210, .art = artgen::Art::knob, .width = 56, .height = 57},
     // Clock hands: hour, minute, second.
     {.id = 1190, .width = 80, .height = 23},

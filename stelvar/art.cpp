@@ -11,7 +11,7 @@ using artgen::Decal;
 static const artgen::FaceDecal com1_decals[] = {
     {.kind = Decal::recess, .x = 22, .y = 10, .width = 18, .height = 27},
     {.kind = Decal::digit, .x = 31, .y = 24, .text = "1", .size = 21.5},
-    {.kind = Decal::point, .x = 145, .y = 32, .size = 4.5},
+    {.kind = Decal::point, .x = 145, .y = 31, .size = 4},
     {.kind = Decal::legend, .x = 128, .y = 67, .text = "MHz", .size = 9},
     {.kind = Decal::plate, .x = 128, .y = 86, .width = 98, .height = 22, .text = "COM 1", .size = 13},
     {.kind = Decal::grille, .x = 128, .y = 116, .width = 98, .height = 72},
@@ -24,7 +24,7 @@ static const artgen::FaceDecal com1_decals[] = {
 // the gap between the second and third drums; the knobs and switches named where they sit.
 static const artgen::FaceDecal nav_decals[] = {
     {.kind = Decal::recess, .x = 100, .y = 34, .width = 74, .height = 22},
-    {.kind = Decal::point, .x = 143, .y = 51, .size = 3.5},
+    {.kind = Decal::point, .x = 143, .y = 50, .size = 3},
     {.kind = Decal::legend, .x = 79, .y = 72, .text = "MHz", .size = 7},
     {.kind = Decal::legend, .x = 195, .y = 72, .text = "kHz", .size = 7},
     {.kind = Decal::legend, .x = 39, .y = 24, .text = "ON", .size = 7},

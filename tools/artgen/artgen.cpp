@@ -238,6 +238,8 @@ void plan_background(const GaugePlan& p, const BitmapHint* bh, Art& art, DrawSpe
         if (t == p.root() || kh == nullptr)
             continue;
         auto [kw, kh_] = hinted_size(kh, 24, 24);
+        if (kh->art == Art::bezel)
+            s.rim = kh->blade;
         if (kh->art == Art::rotary && s.knob_radius == 0) {
             s.knob_radius = kw / 2.0;
             s.knob_x      = t->x + s.knob_radius;
