@@ -18,7 +18,7 @@ enum class Art {
     upright_needle, // a needle without a table, pointing up from its pivot: a bug, an arrow or a knob
     glass,        // the cover glass: draws nothing the host shows (black is transparent)
     lamp,         // frame 0 dark, later frames lit (a one-frame icon is lit)
-    switch_frames,// frame 0 down (off), frame 1 up (on)
+    switch_frames,// frame 0 down (off), frame 1 up (on); the lever pivots at row window_y (0: the middle)
     button,       // a push button face with the hint's text
     plate,        // an engraved plate with the hint's text
     drum,         // a digit drum strip

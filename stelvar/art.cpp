@@ -182,11 +182,11 @@ static const artgen::BitmapHint bitmaps[] = {
     // generator switch sits in the lower part of its plate, under the guard.
     {.id = 420, .art = artgen::Art::panel},
     {.id = 430, .art = artgen::Art::switch_frames},
-    {.id = 440, .art = artgen::Art::panel},
+    {.id = 440, .art = artgen::Art::lamp, .text = "GEN", .colour = 0xFFB000},
     {.id = 450, .art = artgen::Art::lit_lamp, .text = "GEN", .colour = 0xFFB000},
     {.id = 460, .art = artgen::Art::panel, .text = "GEN"},
     {.id = 470, .art = artgen::Art::guard},
-    {.id = 480, .art = artgen::Art::switch_frames},
+    {.id = 480, .art = artgen::Art::switch_frames, .window_y = 80},
     {.id = 0},
 };
 

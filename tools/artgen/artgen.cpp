@@ -183,6 +183,15 @@ void plan_scales(const GaugePlan& p, DrawSpec& s)
         double len  = needle_reach(p, n);
         s.resting.push_back({n->head.x - 8 * std::cos(rest), n->head.y - 8 * std::sin(rest),
                              n->head.x + len * std::cos(rest), n->head.y + len * std::sin(rest), 5});
+        // Where it reads in normal work: the middle of the widest band, else of the scale.
+        ScaleRange live = live_range(n->table, n->table_count);
+        double     work = (live.first + live.last) / 2, widest = 0;
+        for (const Band& b : bands)
+            if (std::abs(b.to - b.from) > widest && numbers.scale != 0)
+                widest = std::abs(b.to - b.from), work = (b.from + b.to) / 2 / numbers.scale - numbers.offset;
+        double at = needle_angle(n->table, n->table_count, n->head.x, n->head.y, work);
+        s.working.push_back({double(n->head.x), double(n->head.y), n->head.x + len * std::cos(at),
+                             n->head.y + len * std::sin(at), 5});
         if (known)
             continue;
         DialScale sc{double(n->head.x), double(n->head.y), 0,
@@ -382,6 +391,8 @@ void plan_image(const GaugePlan& p, const ElementHeader* e, const BitmapHint* bh
                 s.windows.push_back({double(o->x - 1), double(bh->window_y), oh->width + 2.0, double(p.height - bh->window_y)});
         }
     }
+    if (art == Art::switch_frames && bh && bh->window_y)
+        s.pivot_y = bh->window_y;
     if (art == Art::button && bh && bh->blade)
         s.rim = bh->blade, s.pivot_x = bh->window_x, s.pivot_y = bh->window_y;
     if (art == Art::knob && e->kind == ElementKind::needle)

@@ -29,9 +29,15 @@ Layout*& current_layout()
     return layout;
 }
 
+bool& narrow_font()
+{
+    static bool narrow = false;
+    return narrow;
+}
+
 static void select_font(cairo_t* cr, double size, bool bold)
 {
-    cairo_select_font_face(cr, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL,
+    cairo_select_font_face(cr, narrow_font() ? "Liberation Sans Narrow" : "Liberation Sans", CAIRO_FONT_SLANT_NORMAL,
                            bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, size);
 }
@@ -185,18 +191,20 @@ void draw_switch(cairo_t* cr, const DrawSpec& s)
 {
     double w = s.width, h = s.height;
     bool   up = s.frame > 0;
+    // The lever's pivot: the hint's row (a switch low on a plate, under its name), else the middle.
+    double cy = s.pivot_y > 0 ? s.pivot_y : h / 2, reach = std::min(cy, h - cy) * 0.76;
     rgb(cr, 0x3A3C40);
-    cairo_arc(cr, w / 2, h / 2, std::min(w, h) * 0.3, 0, 2 * pi);
+    cairo_arc(cr, w / 2, cy, std::min(w, h) * 0.3, 0, 2 * pi);
     cairo_fill(cr);
     rgb(cr, 0x8A8C90);
-    cairo_arc(cr, w / 2, h / 2, std::min(w, h) * 0.3, 0, 2 * pi);
+    cairo_arc(cr, w / 2, cy, std::min(w, h) * 0.3, 0, 2 * pi);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     rgb(cr, 0xC8C8C8);
     cairo_set_line_width(cr, std::max(3.0, w / 6));
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_move_to(cr, w / 2, h / 2);
-    cairo_line_to(cr, w / 2, up ? h * 0.12 : h * 0.88);
+    cairo_move_to(cr, w / 2, cy);
+    cairo_line_to(cr, w / 2, up ? cy - reach : cy + reach);
     cairo_stroke(cr);
 }
 
@@ -259,7 +267,15 @@ void draw_button(cairo_t* cr, const DrawSpec& s)
     rounded(cr, 1.5, 1.5, w - 3, h - 3, 4);
     cairo_stroke(cr);
     rgb(cr, 0xF0F0E8);
-    centred_text(cr, s.text, w / 2, h / 2, fitting_size(cr, s.text, w - 4, std::min(h * 0.6, 16.0)));
+    // A label squeezed well below the size the face allows is set in the narrow face instead.
+    const double want = std::min(h * 0.6, 16.0);
+    double       size = fitting_size(cr, s.text, w - 4, want);
+    if (size < want * 0.8) {
+        narrow_font() = true;
+        size          = fitting_size(cr, s.text, w - 4, want);
+    }
+    centred_text(cr, s.text, w / 2, h / 2, size);
+    narrow_font() = false;
 }
 
 void draw_plate(cairo_t* cr, const DrawSpec& s)

@@ -37,6 +37,8 @@ struct DrawSpec {
     double                     pivot_x = 0, pivot_y = 0;   // the face's centre
     std::vector<DialScale>     scales;                     // one per pivot; two pivots make a twin face
     std::vector<RestingNeedle> resting;
+    std::vector<RestingNeedle> working;                     // the needles in their normal range
+
     int                        ring = 0, ring_top = 0;     // evenly numbered ring instead of a scale
     bool                       square = false;
     // bezels and setting discs: the width of the cover ring over a round face's rim

@@ -131,27 +131,34 @@ void place_title(cairo_t* cr, const DrawSpec& s, double cx, double cy, double r,
     double usize = fitting_size(cr, s.unit, r * 1.2, std::clamp(r / 12, 6.0, 10.0), false);
     static const double places[][2] = {{-0.32, 0.34}, {0.24, 0.38}, {-0.42, -0.28}, {-0.26, 0.24},
                                        {0.30, 0.44},  {-0.48, -0.34}, {0.40, 0.54}, {-0.36, 0.46}};
-    auto free = [&](const TextBox& b) {
+    // Clear of the numerals and the needles at rest; better still, of the needles at work too.
+    auto free = [&](const TextBox& b, bool at_work) {
         for (const TextBox& t : taken)
             if (b.overlaps(t, 2))
                 return false;
         for (const RestingNeedle& n : s.resting)
             if (needle_crosses(b, n))
                 return false;
+        for (const RestingNeedle& n : s.working)
+            if (at_work && needle_crosses(b, n))
+                return false;
         return true;
     };
-    const double* best = places[0];
-    for (const auto& p : places) {
-        TextBox t = text_box(cr, s.text, cx, cy + p[0] * r, tsize);
-        TextBox u = text_box(cr, s.unit, cx, cy + p[1] * r, usize, false);
-        if ((s.text.empty() || free(t)) && (s.unit.empty() || free(u))) {
-            best = p;
-            break;
-        }
-    }
+    const double* best = nullptr;
+    double        dx   = 0;
+    for (bool at_work : {true, false})
+        for (double shift : {0.0, -0.2, 0.2})
+            for (const auto& p : places) {
+                TextBox t = text_box(cr, s.text, cx + shift * r, cy + p[0] * r, tsize);
+                TextBox u = text_box(cr, s.unit, cx + shift * r, cy + p[1] * r, usize, false);
+                if (best == nullptr && (s.text.empty() || free(t, at_work)) && (s.unit.empty() || free(u, at_work)))
+                    best = p, dx = shift * r;
+            }
+    if (best == nullptr)
+        best = places[0];
     rgb(cr, 0xD8D8D0);
-    centred_text(cr, s.text, cx, cy + best[0] * r, tsize, true, "title");
-    centred_text(cr, s.unit, cx, cy + best[1] * r, usize, false, "title");
+    centred_text(cr, s.text, cx + dx, cy + best[0] * r, tsize, true, "title");
+    centred_text(cr, s.unit, cx + dx, cy + best[1] * r, usize, false, "title");
 }
 
 // A twin face: a dark square face, and for each needle an arc through its points with marks
