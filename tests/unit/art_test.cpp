@@ -366,6 +366,44 @@ TEST(ArtRadios, DigitsReadInLineInsideTheirWindowsWithTheDecimalPoint)
     }
 }
 
+// The attack aircraft's ADF prints one ring per band about its pointer's pivot: tuned to a numbered
+// frequency of any band, the host points the needle at that numeral.
+TEST(ArtRadios, TheAdfPointerPointsAtTheTunedFrequencyOnItsBandsRing)
+{
+    auto layout = read_layout("Stelvar_Instr");
+    // Three BCD digits of whole kHz; the thousand is the second word's 256.
+    const struct {
+        int32_t     bcd, extended;
+        const char* numeral;
+    } tuned[] = {{0x300, 0, "300"},     {0x400, 0, "400"},       {0x500, 0, "500"},
+                 {0x800, 0, "800"},     {0x000, 256, "1000"},    {0x600, 256, "1600"}};
+    for (const auto& t : tuned) {
+        SimulatedPanel host;
+        Module&        m = host.load_module(module_path("Stelvar_Instr"));
+        host.sim().set_integer(0x10, t.bcd);
+        host.sim().set_integer(0x12, t.extended);
+        Gauge& g = host.add_gauge(m, "Radio_ADF");
+        g.connect();
+        host.frame(1.0 / 18);
+        const ElementState* pointer = nullptr;
+        for (const ElementState& s : g.elements())
+            if (s.element->kind == ElementKind::needle && s.element->bitmap_id == 290)
+                pointer = &s;
+        ASSERT_NE(pointer, nullptr);
+        const LaidBitmap& face  = layout.at(g.elements().front().element->bitmap_id);
+        int               found = 0;
+        for (const LaidText& n : face.texts) {
+            if (n.kind != "numeral" || n.text != t.numeral)
+                continue;
+            ++found;
+            double at = std::atan2((n.y0 + n.y1) / 2 - pointer->element->y, (n.x0 + n.x1) / 2 - pointer->element->x);
+            EXPECT_NEAR(std::remainder(at - pointer->needle_angle, 2 * std::numbers::pi), 0.0, 0.03)
+                << "tuned to " << t.numeral << " kHz the pointer misses its numeral";
+        }
+        EXPECT_EQ(found, 1) << t.numeral << " kHz is not printed once";
+    }
+}
+
 // The host fits a text window's characters to its whole width: the recess the face draws round it
 // leaves a margin each side, so that no character touches the frame.
 TEST(ArtRadios, TextWindowsLeaveAMarginAroundTheirText)
