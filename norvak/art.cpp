@@ -35,6 +35,14 @@ static const artgen::FaceDecal dme_decals[] = {
     {.kind = Decal::legend, .x = 181, .y = 57, .text = "TEST", .size = 6},
 };
 
+// Water doors: the lever's two positions, and the dark window of the doors-open lamp.
+static const artgen::FaceDecal water_doors_decals[] = {
+    {.kind = Decal::legend, .x = 53, .y = 12, .text = "WATER DOORS", .size = 9},
+    {.kind = Decal::recess, .x = 23, .y = 22, .width = 60, .height = 24},
+    {.kind = Decal::legend, .x = 141, .y = 10, .text = "OPEN", .size = 8},
+    {.kind = Decal::legend, .x = 139, .y = 52, .text = "CLOSE", .size = 8},
+};
+
 static const artgen::GaugeHint gauges[] = {
     {.gauge = "Shut_Down", .width = 60, .height = 30},
     {.gauge = "Registration", .width = 150, .height = 25},
@@ -102,7 +110,8 @@ static const artgen::GaugeHint gauges[] = {
     // A full tank (0x800000) holds 5900 pounds of water.
     {.gauge = "Water_Qty_Left", .title = "WATER", .unit = "POUNDS", .label_scale = 5900 / 8388608.0},
     {.gauge = "Water_Qty_Right", .title = "WATER", .unit = "POUNDS", .label_scale = 5900 / 8388608.0},
-    {.gauge = "Water_Doors_Switch", .title = "WATER DOORS", .width = 200, .height = 64},
+    {.gauge = "Water_Doors_Switch", .width = 200, .height = 64,
+     .decals = water_doors_decals},
     {.gauge = "Water_System", .title = "WATER SYSTEM", .width = 350, .height = 96, .decals = water_system_decals},
     // Navigation instruments.
     {.gauge = "Collins_DME42A", .title = "DME   NM", .width = 212, .height = 192, .decals = dme_decals},
