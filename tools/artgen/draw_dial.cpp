@@ -57,8 +57,8 @@ void place_numerals(cairo_t* cr, const DialScale& sc, double radius, double size
                 x = (x + ox) / 2, y = (y + oy) / 2;
         }
         TextBox b = text_box(cr, m->numeral, x, y, size);
-        // A numeral a needle covers at rest stands beside it, on the side away from the scale's
-        // middle where it can.
+        // A numeral a needle covers at rest stands beside it: an end numeral on the side away from
+        // its neighbour, any other on whichever side clears first.
         if (under_needle(b)) {
             double tx = -std::sin(m->angle), ty = std::cos(m->angle);   // toward larger angles
             // An end numeral moves away from its neighbour; one inside the scale either way.
