@@ -104,7 +104,10 @@ TEST(ArtLayout, TextsStayInsideTheirBitmapsAndNumeralsClearOfOneAnother)
             for (size_t i = 0; i < b.texts.size(); ++i)
                 for (size_t j = i + 1; j < b.texts.size(); ++j) {
                     const LaidText &p = b.texts[i], &q = b.texts[j];
-                    if (p.kind != "numeral" && q.kind != "numeral" && p.kind != "title" && q.kind != "title")
+                    auto checked = [](const LaidText& t) {
+                        return t.kind == "numeral" || t.kind == "ring" || t.kind == "title";
+                    };
+                    if (!checked(p) && !checked(q))
                         continue;
                     bool overlap = p.x0 < q.x1 && q.x0 < p.x1 && p.y0 < q.y1 && q.y0 < p.y1;
                     EXPECT_FALSE(overlap) << module << " bitmap " << id << " (" << b.gauge << "): '" << p.text
@@ -266,6 +269,48 @@ TEST(ArtPictures, RoundFacesDrawNothingPastTheirBezelAtRestOrAtWork)
             }
         }
     }
+}
+
+// At rest no needle lies over a numeral of its round face's scale: the pilot reads where it rests.
+TEST(ArtPictures, NoNeedleCoversANumeralAtRest)
+{
+    int faces = 0;
+    for (const char* module : modules) {
+        auto layout = read_layout(module);
+        for (const auto& [id, b] : layout) {
+            if (b.art != "dial" || b.round_r <= 0)
+                continue;
+            SimulatedPanel host;
+            Module&        m = host.load_module(module_path(module));
+            Gauge&         g = host.add_gauge(m, b.gauge);
+            g.connect();
+            host.frame(1.0 / 18);
+            if (g.elements().front().element->bitmap_id != id)
+                continue;
+            ++faces;
+            for (const ElementState& s : g.elements()) {
+                const ElementHeader* e = s.element;
+                auto                 nb = layout.find(e->bitmap_id);
+                if (e->kind != ElementKind::needle || reinterpret_cast<const Needle*>(e)->table_count == 0 ||
+                    nb == layout.end() || nb->second.art != "needle")
+                    continue;
+                // The blade from the pivot to the bitmap's far end, a few pixels wide.
+                double len = nb->second.width - e->offset_x, c = std::cos(s.needle_angle), sn = std::sin(s.needle_angle);
+                for (const LaidText& t : b.texts) {
+                    if (t.kind != "numeral")
+                        continue;
+                    bool covered = false;
+                    for (double d = 0; d <= len && !covered; d += 1) {
+                        double x = e->x + d * c, y = e->y + d * sn;
+                        covered = x > t.x0 - 1 && x < t.x1 + 1 && y > t.y0 - 1 && y < t.y1 + 1;
+                    }
+                    EXPECT_FALSE(covered) << module << "!" << b.gauge << ": needle " << e->bitmap_id << " covers '"
+                                          << t.text << "' at rest";
+                }
+            }
+        }
+    }
+    EXPECT_GT(faces, 15);
 }
 
 // What a radio's digits show at work, in background pixels: digits and decimal points printed on

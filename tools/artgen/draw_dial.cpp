@@ -236,7 +236,9 @@ void draw_ring(cairo_t* cr, const DrawSpec& s, double cx, double cy, double r_ou
             double      rl    = r_out - r_out * 0.11 - size * 0.85;
             std::string label = std::to_string(n);
             placed.push_back(text_box(cr, label, cx + rl * std::cos(a), cy + rl * std::sin(a), size));
-            centred_text(cr, label, cx + rl * std::cos(a), cy + rl * std::sin(a), size, true, "numeral");
+            // Noted apart from a scale's numerals: a ring's stay at their divisions (a clock's 12
+            // at the top, whatever its hands cover).
+            centred_text(cr, label, cx + rl * std::cos(a), cy + rl * std::sin(a), size, true, "ring");
         }
     }
 }
