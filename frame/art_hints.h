@@ -18,7 +18,7 @@ enum class Art {
     upright_needle, // a needle without a table, pointing up from its pivot: a bug, an arrow or a knob
     glass,        // the cover glass: draws nothing the host shows (black is transparent)
     lamp,         // frame 0 dark, later frames lit (a one-frame icon is lit)
-    switch_frames,// frame 0 down (off), frame 1 up (on)
+    switch_frames,// frame 0 down (off), frame 1 up (on); the lever pivots at row window_y (0: the middle)
     button,       // a push button face with the hint's text
     plate,        // an engraved plate with the hint's text
     drum,         // a digit drum strip
@@ -41,12 +41,52 @@ enum class Art {
     knob,         // a plain round knob with a grip, whatever its frame
     bezel,        // a round bezel ring with a window cut at the hint's window point (a cover over a
                   // setting disc that turns under the face's rim)
+    selector,     // a digit selector: the text in a window at the top, a thumbwheel under it whose
+                  // left half steps down and right half up
+    band_marker,  // a disc turned by a sprite: an index that points at the hint's window point when
+                  // the angle value is 0 (the face names each position the index turns to)
 };
 
 // A coloured band of a dial's scale, in the numbers printed on the face; from == to: a radial line.
 struct Band {
     double   from, to;
     uint32_t colour;             // 0x00RRGGBB
+};
+
+// Something painted on a panel face besides its title: a legend, a dark recess that digits show
+// in, a digit printed on the face, a decimal point, an arrow beside a click zone, a speaker grille.
+enum class Decal {
+    legend,       // text centred on (x, y), `size` pixels (0: 9), in `colour` (0: light grey)
+    recess,       // a dark window with a thin rim: top-left (x, y), width × height
+    digit,        // a digit printed in a window like the ones the gauge turns: text centred on
+                  // (x, y), `size` pixels (0: fitted to the box width × height about that centre)
+    point,        // a decimal point centred on (x, y), `size` its diameter (0: 4)
+    arrow_up,     // a small triangle centred on (x, y), `size` wide (0: 7)
+    arrow_down,
+    grille,       // a speaker grille of slots: top-left (x, y), width × height
+    plate,        // an engraved plate: top-left (x, y), width × height, with `text`
+};
+
+struct FaceDecal {
+    Decal       kind;
+    int         x = 0, y = 0;
+    int         width = 0, height = 0;
+    const char* text = nullptr;
+    double      size = 0;
+    uint32_t    colour = 0;      // 0x00RRGGBB; 0 picks a default
+};
+
+// A scale painted about the gauge hint's centre for a needle the records give no scale of its own
+// (one needle reading several bands): values `first` to `last` from `from` to `to` degrees
+// clockwise from straight up, marks reaching out to `radius`, numerals inside them.
+struct ArcScale {
+    double      first, last;
+    double      from, to;
+    int         radius;
+    double      major, minor;
+    double      numerals;        // numbered every this much (0: at every major mark)
+    uint32_t    colour = 0;      // 0x00RRGGBB; 0 picks white
+    double      size = 0;        // numerals' size in pixels (0: 8)
 };
 
 struct BitmapHint {
@@ -78,6 +118,8 @@ struct GaugeHint {
     std::span<const Band> bands = {};
     bool        square = false;  // a square face (engine gauges with two pivots, boxes of lamps)
     bool        unsigned_numerals = false;   // numerals without their sign (climb and descent alike)
+    std::span<const FaceDecal> decals = {};  // painted on the background after everything else
+    std::span<const ArcScale>  arcs = {};    // scales about the centre, on a face without its own
 };
 
 struct WaveHint {

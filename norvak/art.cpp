@@ -17,6 +17,32 @@ static const artgen::Band fuel_flow_bands[]   = {{400, 1200, green}, {1600, 1600
 static const artgen::Band oil_quantity_bands[] = {{25, 25, red}};
 static const artgen::Band hydraulic_bands[]   = {{2800, 3200, green}, {3500, 3500, red}};
 
+using artgen::Decal;
+
+// Water panel: the selector, master switches and scoop lamp named on the face.
+static const artgen::FaceDecal water_system_decals[] = {
+    {.kind = Decal::legend, .x = 97, .y = 38, .text = "DROP MODE", .size = 7},
+    {.kind = Decal::legend, .x = 190, .y = 91, .text = "MASTER", .size = 7},
+    {.kind = Decal::legend, .x = 320, .y = 86, .text = "SCOOP", .size = 8},
+};
+
+// DME: the source knob picks the NAV receiver; the mode knob steps down on its left, up on its right.
+static const artgen::FaceDecal dme_decals[] = {
+    {.kind = Decal::legend, .x = 50, .y = 148, .text = "NAV", .size = 7},
+    {.kind = Decal::legend, .x = 162, .y = 148, .text = "MODE", .size = 7},
+    {.kind = Decal::arrow_down, .x = 139, .y = 170, .size = 7},
+    {.kind = Decal::arrow_up, .x = 186, .y = 170, .size = 7},
+    {.kind = Decal::legend, .x = 181, .y = 57, .text = "TEST", .size = 6},
+};
+
+// Water doors: the lever's two positions, and the dark window of the doors-open lamp.
+static const artgen::FaceDecal water_doors_decals[] = {
+    {.kind = Decal::legend, .x = 53, .y = 12, .text = "WATER DOORS", .size = 9},
+    {.kind = Decal::recess, .x = 23, .y = 22, .width = 60, .height = 24},
+    {.kind = Decal::legend, .x = 141, .y = 10, .text = "OPEN", .size = 8},
+    {.kind = Decal::legend, .x = 139, .y = 52, .text = "CLOSE", .size = 8},
+};
+
 static const artgen::GaugeHint gauges[] = {
     {.gauge = "Shut_Down", .width = 60, .height = 30},
     {.gauge = "Registration", .width = 150, .height = 25},
@@ -84,10 +110,11 @@ static const artgen::GaugeHint gauges[] = {
     // A full tank (0x800000) holds 5900 pounds of water.
     {.gauge = "Water_Qty_Left", .title = "WATER", .unit = "POUNDS", .label_scale = 5900 / 8388608.0},
     {.gauge = "Water_Qty_Right", .title = "WATER", .unit = "POUNDS", .label_scale = 5900 / 8388608.0},
-    {.gauge = "Water_Doors_Switch", .title = "WATER DOORS", .width = 200, .height = 64},
-    {.gauge = "Water_System", .title = "WATER SYSTEM", .width = 350, .height = 96},
+    {.gauge = "Water_Doors_Switch", .width = 200, .height = 64,
+     .decals = water_doors_decals},
+    {.gauge = "Water_System", .title = "WATER SYSTEM", .width = 350, .height = 96, .decals = water_system_decals},
     // Navigation instruments.
-    {.gauge = "Collins_DME42A", .title = "DME   NM", .width = 212, .height = 192},
+    {.gauge = "Collins_DME42A", .title = "DME   NM", .width = 212, .height = 192, .decals = dme_decals},
     {.gauge = "Collins_RMI36", .label_scale = 0, .width = 300, .height = 300, .centre_x = 150, .centre_y = 150},
     {.gauge = "Collins_HSI70", .width = 300, .height = 280, .centre_x = 149, .centre_y = 146},
     // The aircraft symbol at the sphere's centre.
@@ -133,8 +160,8 @@ static const artgen::BitmapHint bitmaps[] = {
     {.id = 1250, .width = 110, .height = 29, .blade = 8},
     {.id = 1260, .width = 150, .height = 97, .blade = 2},
     {.id = 1230, .art = artgen::Art::setting_scale, .text = "952|1074|1013", .width = 277, .height = 279,
-     .angle_step = 1, .window_x = 263, .window_y = 139, .blade = 26},
-    {.id = 1270, .art = artgen::Art::bezel, .window_x = 265, .window_y = 139, .blade = 26},
+     .angle_step = 1, .window_x = 259, .window_y = 139, .blade = 34},
+    {.id = 1270, .art = artgen::Art::bezel, .window_x = 259, .window_y = 139, .blade = 34},
     {.id = 1210, .art = artgen::Art::knob, .width = 56, .height = 57},
     // Clock hands: hour, minute, second.
     {.id = 1190, .width = 80, .height = 23},
@@ -166,7 +193,7 @@ static const artgen::BitmapHint bitmaps[] = {
     {.id = 3140, .art = artgen::Art::switch_frames, .width = 26, .height = 60},
     {.id = 3150, .art = artgen::Art::button, .text = "BOTH", .width = 39, .height = 27},
     {.id = 3151, .art = artgen::Art::button, .text = "L>R", .colour = 0x804020, .width = 39, .height = 27},
-    {.id = 3160, .art = artgen::Art::lamp, .text = "SCOOP", .colour = 0x30A0FF, .width = 27, .height = 34},
+    {.id = 3160, .art = artgen::Art::lamp, .colour = 0x30A0FF, .width = 27, .height = 34},
     {.id = 3180, .art = artgen::Art::switch_frames, .width = 38, .height = 60},
     {.id = 3190, .art = artgen::Art::lamp, .text = "OPEN", .colour = 0x30D040, .width = 60, .height = 24},
     // DME: test lamp (also the TEST button), mode knob OFF / MIN / KTS, source knob 1 / 2.

@@ -183,6 +183,15 @@ void plan_scales(const GaugePlan& p, DrawSpec& s)
         double len  = needle_reach(p, n);
         s.resting.push_back({n->head.x - 8 * std::cos(rest), n->head.y - 8 * std::sin(rest),
                              n->head.x + len * std::cos(rest), n->head.y + len * std::sin(rest), 5});
+        // Where it reads in normal work: the middle of the widest band, else of the scale.
+        ScaleRange live = live_range(n->table, n->table_count);
+        double     work = (live.first + live.last) / 2, widest = 0;
+        for (const Band& b : bands)
+            if (std::abs(b.to - b.from) > widest && numbers.scale != 0)
+                widest = std::abs(b.to - b.from), work = (b.from + b.to) / 2 / numbers.scale - numbers.offset;
+        double at = needle_angle(n->table, n->table_count, n->head.x, n->head.y, work);
+        s.working.push_back({double(n->head.x), double(n->head.y), n->head.x + len * std::cos(at),
+                             n->head.y + len * std::sin(at), 5});
         if (known)
             continue;
         DialScale sc{double(n->head.x), double(n->head.y), 0,
@@ -205,6 +214,11 @@ void plan_background(const GaugePlan& p, const BitmapHint* bh, Art& art, DrawSpe
         s.text = gh->title;
     if (gh && gh->unit)
         s.unit = gh->unit;
+    if (gh) {
+        s.decals.assign(gh->decals.begin(), gh->decals.end());
+        s.arcs.assign(gh->arcs.begin(), gh->arcs.end());
+        s.arc_x = gh->centre_x, s.arc_y = gh->centre_y;
+    }
     if (art == Art::dial) {
         s.pivot_x = p.face_x, s.pivot_y = p.face_y;
         s.square  = gh && gh->square;
@@ -233,6 +247,8 @@ void plan_background(const GaugePlan& p, const BitmapHint* bh, Art& art, DrawSpe
         if (t == p.root() || kh == nullptr)
             continue;
         auto [kw, kh_] = hinted_size(kh, 24, 24);
+        if (kh->art == Art::bezel)
+            s.rim = kh->blade;
         if (kh->art == Art::rotary && s.knob_radius == 0) {
             s.knob_radius = kw / 2.0;
             s.knob_x      = t->x + s.knob_radius;
@@ -290,7 +306,7 @@ void plan_sprite(const GaugePlan& p, const ElementHeader* e, const BitmapHint* b
         int d   = 2 * std::min(e->offset_x - e->x, e->offset_y - e->y) - 2;
         s.width = s.height = d;
     }
-    if (art == Art::drum && bh) {
+    if ((art == Art::drum || art == Art::band_marker) && bh) {
         s.needle_pivot_x = s.width / 2;
         s.needle_pivot_y = s.height / 2;
         s.label_turn     = bh->angle_step * sp->angle_scale;
@@ -375,6 +391,8 @@ void plan_image(const GaugePlan& p, const ElementHeader* e, const BitmapHint* bh
                 s.windows.push_back({double(o->x - 1), double(bh->window_y), oh->width + 2.0, double(p.height - bh->window_y)});
         }
     }
+    if (art == Art::switch_frames && bh && bh->window_y)
+        s.pivot_y = bh->window_y;
     if (art == Art::button && bh && bh->blade)
         s.rim = bh->blade, s.pivot_x = bh->window_x, s.pivot_y = bh->window_y;
     if (art == Art::knob && e->kind == ElementKind::needle)
@@ -479,8 +497,9 @@ const char* art_name(Art a)
     static const char* const names[] = {"automatic", "panel", "dial", "needle", "upright_needle", "glass", "lamp",
                                         "switch_frames", "button", "plate", "drum", "compass_card", "attitude",
                                         "rotary", "radio_face", "lit_lamp", "guard", "bank_scale", "command_bars",
-                                        "tape", "aircraft", "ball", "inclinometer", "setting_scale", "knob", "bezel"};
-    static_assert(std::size(names) == static_cast<size_t>(Art::bezel) + 1);
+                                        "tape", "aircraft", "ball", "inclinometer", "setting_scale", "knob", "bezel",
+                                        "selector", "band_marker"};
+    static_assert(std::size(names) == static_cast<size_t>(Art::band_marker) + 1);
     return names[static_cast<size_t>(a)];
 }
 

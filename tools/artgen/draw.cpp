@@ -29,9 +29,15 @@ Layout*& current_layout()
     return layout;
 }
 
+bool& narrow_font()
+{
+    static bool narrow = false;
+    return narrow;
+}
+
 static void select_font(cairo_t* cr, double size, bool bold)
 {
-    cairo_select_font_face(cr, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL,
+    cairo_select_font_face(cr, narrow_font() ? "Liberation Sans Narrow" : "Liberation Sans", CAIRO_FONT_SLANT_NORMAL,
                            bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, size);
 }
@@ -185,18 +191,20 @@ void draw_switch(cairo_t* cr, const DrawSpec& s)
 {
     double w = s.width, h = s.height;
     bool   up = s.frame > 0;
+    // The lever's pivot: the hint's row (a switch low on a plate, under its name), else the middle.
+    double cy = s.pivot_y > 0 ? s.pivot_y : h / 2, reach = std::min(cy, h - cy) * 0.76;
     rgb(cr, 0x3A3C40);
-    cairo_arc(cr, w / 2, h / 2, std::min(w, h) * 0.3, 0, 2 * pi);
+    cairo_arc(cr, w / 2, cy, std::min(w, h) * 0.3, 0, 2 * pi);
     cairo_fill(cr);
     rgb(cr, 0x8A8C90);
-    cairo_arc(cr, w / 2, h / 2, std::min(w, h) * 0.3, 0, 2 * pi);
+    cairo_arc(cr, w / 2, cy, std::min(w, h) * 0.3, 0, 2 * pi);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     rgb(cr, 0xC8C8C8);
     cairo_set_line_width(cr, std::max(3.0, w / 6));
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_move_to(cr, w / 2, h / 2);
-    cairo_line_to(cr, w / 2, up ? h * 0.12 : h * 0.88);
+    cairo_move_to(cr, w / 2, cy);
+    cairo_line_to(cr, w / 2, up ? cy - reach : cy + reach);
     cairo_stroke(cr);
 }
 
@@ -242,6 +250,15 @@ void draw_button(cairo_t* cr, const DrawSpec& s)
         centred_text(cr, s.text, s.pivot_x, s.pivot_y, fitting_size(cr, s.text, s.rim * 1.7, 10));
         return;
     }
+    // A near-black button is a digit printed in a window, like the drums beside it.
+    if (s.colour != 0 && (s.colour & 0xE0E0E0) == 0) {
+        rgb(cr, s.colour);
+        cairo_rectangle(cr, 0, 0, w, h);
+        cairo_fill(cr);
+        rgb(cr, 0xF0F0F0);
+        centred_text(cr, s.text, w / 2, h / 2, fitting_size(cr, s.text, w - 2, h * 0.75), true, "digit");
+        return;
+    }
     rgb(cr, s.colour ? s.colour : 0x3C4048);
     rounded(cr, 1, 1, w - 2, h - 2, 4);
     cairo_fill(cr);
@@ -250,7 +267,15 @@ void draw_button(cairo_t* cr, const DrawSpec& s)
     rounded(cr, 1.5, 1.5, w - 3, h - 3, 4);
     cairo_stroke(cr);
     rgb(cr, 0xF0F0E8);
-    centred_text(cr, s.text, w / 2, h / 2, fitting_size(cr, s.text, w - 4, std::min(h * 0.6, 16.0)));
+    // A label squeezed well below the size the face allows is set in the narrow face instead.
+    const double want = std::min(h * 0.6, 16.0);
+    double       size = fitting_size(cr, s.text, w - 4, want);
+    if (size < want * 0.8) {
+        narrow_font() = true;
+        size          = fitting_size(cr, s.text, w - 4, want);
+    }
+    centred_text(cr, s.text, w / 2, h / 2, size);
+    narrow_font() = false;
 }
 
 void draw_plate(cairo_t* cr, const DrawSpec& s)
@@ -335,7 +360,7 @@ void draw_drum(cairo_t* cr, const DrawSpec& s)
             rgb(cr, 0xF0F0F0);
             std::string digit = std::to_string((s.drum_first + i) % 10);
             centred_text(cr, digit, w / 2, top + s.drum_digit_height / 2.0,
-                         fitting_size(cr, digit, w - 2, s.drum_digit_height * 0.75));
+                         fitting_size(cr, digit, w - 2, s.drum_digit_height * 0.75), true, "digit");
         }
         return;
     }
@@ -369,17 +394,192 @@ void draw_rotary(cairo_t* cr, const DrawSpec& s)
 
 }  // namespace
 
-// A text window set into the face: a black recess with a thin light rim.
+void note_box(const char* kind, double x0, double y0, double x1, double y1, const std::string& text)
+{
+    if (Layout* l = current_layout()) {
+        l->texts.push_back({kind, std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1), text});
+    }
+}
+
+namespace {
+
+// A dark recess with a thin light rim around a box.
+void recess(cairo_t* cr, double x, double y, double w, double h)
+{
+    rgb(cr, 0x707478);
+    cairo_rectangle(cr, x - 2, y - 2, w + 4, h + 4);
+    cairo_fill(cr);
+    rgb(cr, 0x000000);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+    note_box("window", x, y, x + w, y + h, "window");
+}
+
+}  // namespace
+
+// The text windows set into the face: the host fits a window's text to its whole width, so the
+// recess leaves a margin on either side of the box; windows stacked in a column share one width.
 void draw_windows(cairo_t* cr, const DrawSpec& s)
 {
+    std::vector<DrawSpec::Box> boxes;
     for (const DrawSpec::Box& b : s.windows) {
-        rgb(cr, 0x707478);
-        cairo_rectangle(cr, b.x - 2, b.y - 2, b.width + 4, b.height + 4);
-        cairo_fill(cr);
-        rgb(cr, 0x000000);
-        cairo_rectangle(cr, b.x, b.y, b.width, b.height);
+        bool twin = false;
+        for (const DrawSpec::Box& o : boxes)
+            twin = twin || (o.x == b.x && o.y == b.y && o.width == b.width && o.height == b.height);
+        if (!twin)
+            boxes.push_back(b);
+    }
+    for (DrawSpec::Box& b : boxes)
+        for (const DrawSpec::Box& o : boxes) {
+            double common = std::min(b.x + b.width, o.x + o.width) - std::max(b.x, o.x);
+            bool   apart  = b.y + b.height <= o.y || o.y + o.height <= b.y;
+            if (&b == &o || !apart || common < 0.7 * std::min(b.width, o.width))
+                continue;
+            double x0 = std::min(b.x, o.x), x1 = std::max(b.x + b.width, o.x + o.width);
+            b.x = x0, b.width = x1 - x0;
+        }
+    for (const DrawSpec::Box& b : boxes) {
+        double mx = std::clamp(b.height * 0.15, 2.0, 5.0), my = b.height >= 20 ? 1.0 : 0.0;
+        double x0 = std::max(2.0, b.x - mx), x1 = std::min(s.width - 2.0, b.x + b.width + mx);
+        recess(cr, x0, std::max(2.0, b.y - my), x1 - x0, std::min(s.height - 2.0, b.y + b.height + my) -
+                                                               std::max(2.0, b.y - my));
+    }
+}
+
+// A speaker grille: rounded slots across a dark plate.
+static void grille(cairo_t* cr, double x, double y, double w, double h)
+{
+    rgb(cr, 0x1A1B1D);
+    rounded(cr, x, y, w, h, 4);
+    cairo_fill(cr);
+    rgb(cr, 0x050505);
+    for (double sy = y + 5; sy + 3 <= y + h - 3; sy += 6) {
+        rounded(cr, x + 6, sy, w - 12, 3, 1.5);
         cairo_fill(cr);
     }
+}
+
+void draw_decals(cairo_t* cr, const DrawSpec& s)
+{
+    for (const FaceDecal& d : s.decals) {
+        const std::string text = d.text ? d.text : "";
+        switch (d.kind) {
+        case Decal::legend: {
+            rgb(cr, d.colour ? d.colour : 0xE0E0D8);
+            centred_text(cr, text, d.x, d.y, d.size > 0 ? d.size : 9, true, "label");
+            break;
+        }
+        case Decal::recess: recess(cr, d.x, d.y, d.width, d.height); break;
+        case Decal::digit: {
+            double size = d.size > 0 ? d.size : fitting_size(cr, text, d.width * 0.8, d.height * 0.75);
+            rgb(cr, d.colour ? d.colour : 0xF0F0F0);
+            centred_text(cr, text, d.x, d.y, size, true, "digit");
+            break;
+        }
+        case Decal::point: {
+            double r = (d.size > 0 ? d.size : 4) / 2;
+            rgb(cr, d.colour ? d.colour : 0xF0F0F0);
+            cairo_new_path(cr);
+            cairo_arc(cr, d.x, d.y, r, 0, 2 * pi);
+            cairo_fill(cr);
+            note_box("point", d.x - r, d.y - r, d.x + r, d.y + r, ".");
+            break;
+        }
+        case Decal::arrow_up:
+        case Decal::arrow_down: {
+            double w = d.size > 0 ? d.size : 7, h = w * 0.7, dir = d.kind == Decal::arrow_up ? -1 : 1;
+            rgb(cr, d.colour ? d.colour : 0xC8C8C0);
+            cairo_move_to(cr, d.x - w / 2, d.y - dir * h / 2);
+            cairo_line_to(cr, d.x + w / 2, d.y - dir * h / 2);
+            cairo_line_to(cr, d.x, d.y + dir * h / 2);
+            cairo_close_path(cr);
+            cairo_fill(cr);
+            break;
+        }
+        case Decal::grille: grille(cr, d.x, d.y, d.width, d.height); break;
+        case Decal::plate: {
+            cairo_pattern_t* g = cairo_pattern_create_linear(d.x, d.y, d.x + d.width, d.y + d.height);
+            cairo_pattern_add_color_stop_rgb(g, 0, 0.78, 0.78, 0.74);
+            cairo_pattern_add_color_stop_rgb(g, 1, 0.55, 0.55, 0.52);
+            cairo_set_source(cr, g);
+            rounded(cr, d.x, d.y, d.width, d.height, 3);
+            cairo_fill(cr);
+            cairo_pattern_destroy(g);
+            rgb(cr, 0x202020);
+            centred_text(cr, text, d.x + d.width / 2.0, d.y + d.height / 2.0,
+                         fitting_size(cr, text, d.width - 8, d.size > 0 ? d.size : d.height * 0.55), true, "label");
+            break;
+        }
+        }
+    }
+}
+
+// A digit selector: the frame's digit in a black window across the top, a knurled thumbwheel under
+// it with a down arrow on its left half and an up arrow on its right half (its click zones). The
+// sides stay black (transparent) so that the face shows between neighbouring selectors.
+void draw_selector(cairo_t* cr, const DrawSpec& s)
+{
+    double w = s.width, h = s.height;
+    double side = std::max(3.0, w * 0.08);
+    double win_h = std::round(h * 0.56);
+    rgb(cr, 0x707478);
+    rounded(cr, side - 1.5, 0.5, w - 2 * side + 3, win_h + 2, 3);
+    cairo_fill(cr);
+    rgb(cr, 0x0A0A0A);
+    rounded(cr, side, 2, w - 2 * side, win_h - 1, 2);
+    cairo_fill(cr);
+    note_box("window", side, 2, w - side, win_h + 1, "window");
+    rgb(cr, 0xF4F4F0);
+    double size = fitting_size(cr, s.text, w - 2 * side - 6, win_h * 0.78);
+    centred_text(cr, s.text, w / 2, 2 + (win_h - 1) / 2, size, true, "digit");
+    // The thumbwheel.
+    double top = win_h + 4, bottom = h - 2;
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, top, 0, bottom);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.20, 0.21, 0.22);
+    cairo_pattern_add_color_stop_rgb(g, 0.5, 0.36, 0.37, 0.39);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.16, 0.17, 0.18);
+    cairo_set_source(cr, g);
+    rounded(cr, side, top, w - 2 * side, bottom - top, 3);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    rgb(cr, 0x18191B);
+    cairo_set_line_width(cr, 1);
+    for (double x = side + 3; x < w - side - 2; x += 3) {
+        cairo_move_to(cr, x + 0.5, top + 2);
+        cairo_line_to(cr, x + 0.5, bottom - 2);
+    }
+    cairo_stroke(cr);
+    double ay = (top + bottom) / 2, aw = std::min(8.0, (bottom - top) * 0.7);
+    for (auto [ax, dir] : {std::pair{w * 0.27, 1.0}, {w * 0.73, -1.0}}) {
+        rgb(cr, 0x0A0A0A);
+        cairo_arc(cr, ax, ay, aw * 0.85, 0, 2 * pi);
+        cairo_fill(cr);
+        rgb(cr, 0xE8E8E0);
+        cairo_move_to(cr, ax - aw / 2, ay - dir * aw * 0.3);
+        cairo_line_to(cr, ax + aw / 2, ay - dir * aw * 0.3);
+        cairo_line_to(cr, ax, ay + dir * aw * 0.4);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+    }
+}
+
+// A band selector's index disc: a bright triangle at the window point (turned back by nothing: the
+// host's turn of 0 leaves it there) pointing away from the pivot, on a short arm from the hub.
+void draw_band_marker(cairo_t* cr, const DrawSpec& s)
+{
+    double cx = s.needle_pivot_x, cy = s.needle_pivot_y;
+    double reach = std::hypot(s.label_reach_x, s.label_reach_y);
+    double a     = std::atan2(s.label_reach_y, s.label_reach_x);
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, a);
+    rgb(cr, s.colour ? s.colour : 0xF0A020);
+    cairo_move_to(cr, reach, 0);
+    cairo_line_to(cr, reach - 9, -5);
+    cairo_line_to(cr, reach - 9, 5);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_restore(cr);
 }
 
 cairo_surface_t* draw(const DrawSpec& spec, Layout* layout)
@@ -417,9 +617,13 @@ cairo_surface_t* draw(const DrawSpec& spec, Layout* layout)
     case Art::setting_scale: draw_setting_scale(cr, spec); break;
     case Art::knob: draw_knob(cr, spec); break;
     case Art::bezel: draw_bezel(cr, spec); break;
+    case Art::selector: draw_selector(cr, spec); break;
+    case Art::band_marker: draw_band_marker(cr, spec); break;
     }
-    if (spec.background)
+    if (spec.background) {
         draw_windows(cr, spec);
+        draw_decals(cr, spec);
+    }
     current_layout() = nullptr;
     cairo_destroy(cr);
     cairo_surface_flush(surface);

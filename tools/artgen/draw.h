@@ -37,6 +37,8 @@ struct DrawSpec {
     double                     pivot_x = 0, pivot_y = 0;   // the face's centre
     std::vector<DialScale>     scales;                     // one per pivot; two pivots make a twin face
     std::vector<RestingNeedle> resting;
+    std::vector<RestingNeedle> working;                     // the needles in their normal range
+
     int                        ring = 0, ring_top = 0;     // evenly numbered ring instead of a scale
     bool                       square = false;
     // bezels and setting discs: the width of the cover ring over a round face's rim
@@ -66,6 +68,10 @@ struct DrawSpec {
     double knob_x = 0, knob_y = 0, knob_radius = 0;
     // radio faces: the boxes of elements over the face (knobs, switches): labels keep clear of them
     std::vector<Box> covers;
+    // backgrounds: what the gauge's hint paints on them last, and scales about (arc_x, arc_y)
+    std::vector<FaceDecal> decals;
+    std::vector<ArcScale>  arcs;
+    double                 arc_x = 0, arc_y = 0;
 };
 
 // What a drawing put where, in bitmap pixels: the tests hold every bitmap to its frame and its

@@ -52,6 +52,11 @@ void draw_setting_scale(cairo_t* cr, const DrawSpec& s);
 void draw_bezel(cairo_t* cr, const DrawSpec& s);
 void draw_radio_face(cairo_t* cr, const DrawSpec& s);
 void draw_windows(cairo_t* cr, const DrawSpec& s);
+void draw_decals(cairo_t* cr, const DrawSpec& s);
+void draw_selector(cairo_t* cr, const DrawSpec& s);
+void draw_band_marker(cairo_t* cr, const DrawSpec& s);
+// Notes a box in the layout (windows and decimal points, which are not text).
+void note_box(const char* kind, double x0, double y0, double x1, double y1, const std::string& text);
 void cover_corners(cairo_t* cr, const DrawSpec::Box& window, uint32_t colour);
 
 }  // namespace artgen

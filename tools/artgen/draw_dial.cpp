@@ -29,8 +29,15 @@ bool needle_crosses(const TextBox& b, const RestingNeedle& n)
 
 // Numerals in order of importance (the scale's ends first, then the rest in order), each left out
 // where it would touch one already placed.
-void place_numerals(cairo_t* cr, const DialScale& sc, double radius, double size, std::vector<TextBox>& placed)
+void place_numerals(cairo_t* cr, const DialScale& sc, double radius, double size, std::vector<TextBox>& placed,
+                    const std::vector<RestingNeedle>& resting = {})
 {
+    auto under_needle = [&](const TextBox& b) {
+        for (const RestingNeedle& n : resting)
+            if (needle_crosses(b, n))
+                return true;
+        return false;
+    };
     std::vector<const ScaleMark*> order;
     for (const ScaleMark& m : sc.marks)
         if (!m.numeral.empty())
@@ -50,7 +57,27 @@ void place_numerals(cairo_t* cr, const DialScale& sc, double radius, double size
                 x = (x + ox) / 2, y = (y + oy) / 2;
         }
         TextBox b = text_box(cr, m->numeral, x, y, size);
-        bool    free = true;
+        // A numeral a needle covers at rest stands beside it: an end numeral on the side away from
+        // its neighbour, any other on whichever side clears first.
+        if (under_needle(b)) {
+            double tx = -std::sin(m->angle), ty = std::cos(m->angle);   // toward larger angles
+            // An end numeral moves away from its neighbour; one inside the scale either way.
+            double side = 1;
+            if (sc.marks.size() > 1 && m == &sc.marks.front())
+                side = std::remainder(sc.marks[1].angle - m->angle, 2 * pi) > 0 ? -1 : 1;
+            else if (sc.marks.size() > 1 && m == &sc.marks.back())
+                side = std::remainder(sc.marks[sc.marks.size() - 2].angle - m->angle, 2 * pi) > 0 ? -1 : 1;
+            bool moved = false;
+            for (double d = 2; d <= size * 2.5 && !moved; d += 1)
+                for (double sd : {side, -side}) {
+                    TextBox c = text_box(cr, m->numeral, x + sd * d * tx, y + sd * d * ty, size);
+                    if (!under_needle(c)) {
+                        x += sd * d * tx, y += sd * d * ty, b = c, moved = true;
+                        break;
+                    }
+                }
+        }
+        bool free = true;
         for (const TextBox& o : placed)
             free = free && !b.overlaps(o, 2);
         if (!free)
@@ -82,9 +109,10 @@ void draw_bands(cairo_t* cr, const DialScale& sc, double r_out, double width)
     }
 }
 
-void draw_marks(cairo_t* cr, const DialScale& sc, double r_out, double major_len, double minor_len)
+void draw_marks(cairo_t* cr, const DialScale& sc, double r_out, double major_len, double minor_len,
+                uint32_t colour = 0xF0F0F0)
 {
-    rgb(cr, 0xF0F0F0);
+    rgb(cr, colour);
     for (const ScaleMark& m : sc.marks) {
         double len = m.level ? major_len : minor_len;
         cairo_set_line_width(cr, m.level ? 2.4 : 1.2);
@@ -103,27 +131,34 @@ void place_title(cairo_t* cr, const DrawSpec& s, double cx, double cy, double r,
     double usize = fitting_size(cr, s.unit, r * 1.2, std::clamp(r / 12, 6.0, 10.0), false);
     static const double places[][2] = {{-0.32, 0.34}, {0.24, 0.38}, {-0.42, -0.28}, {-0.26, 0.24},
                                        {0.30, 0.44},  {-0.48, -0.34}, {0.40, 0.54}, {-0.36, 0.46}};
-    auto free = [&](const TextBox& b) {
+    // Clear of the numerals and the needles at rest; better still, of the needles at work too.
+    auto free = [&](const TextBox& b, bool at_work) {
         for (const TextBox& t : taken)
             if (b.overlaps(t, 2))
                 return false;
         for (const RestingNeedle& n : s.resting)
             if (needle_crosses(b, n))
                 return false;
+        for (const RestingNeedle& n : s.working)
+            if (at_work && needle_crosses(b, n))
+                return false;
         return true;
     };
-    const double* best = places[0];
-    for (const auto& p : places) {
-        TextBox t = text_box(cr, s.text, cx, cy + p[0] * r, tsize);
-        TextBox u = text_box(cr, s.unit, cx, cy + p[1] * r, usize, false);
-        if ((s.text.empty() || free(t)) && (s.unit.empty() || free(u))) {
-            best = p;
-            break;
-        }
-    }
+    const double* best = nullptr;
+    double        dx   = 0;
+    for (bool at_work : {true, false})
+        for (double shift : {0.0, -0.2, 0.2})
+            for (const auto& p : places) {
+                TextBox t = text_box(cr, s.text, cx + shift * r, cy + p[0] * r, tsize);
+                TextBox u = text_box(cr, s.unit, cx + shift * r, cy + p[1] * r, usize, false);
+                if (best == nullptr && (s.text.empty() || free(t, at_work)) && (s.unit.empty() || free(u, at_work)))
+                    best = p, dx = shift * r;
+            }
+    if (best == nullptr)
+        best = places[0];
     rgb(cr, 0xD8D8D0);
-    centred_text(cr, s.text, cx, cy + best[0] * r, tsize, true, "title");
-    centred_text(cr, s.unit, cx, cy + best[1] * r, usize, false, "title");
+    centred_text(cr, s.text, cx + dx, cy + best[0] * r, tsize, true, "title");
+    centred_text(cr, s.unit, cx + dx, cy + best[1] * r, usize, false, "title");
 }
 
 // A twin face: a dark square face, and for each needle an arc through its points with marks
@@ -201,7 +236,9 @@ void draw_ring(cairo_t* cr, const DrawSpec& s, double cx, double cy, double r_ou
             double      rl    = r_out - r_out * 0.11 - size * 0.85;
             std::string label = std::to_string(n);
             placed.push_back(text_box(cr, label, cx + rl * std::cos(a), cy + rl * std::sin(a), size));
-            centred_text(cr, label, cx + rl * std::cos(a), cy + rl * std::sin(a), size, true, "numeral");
+            // Noted apart from a scale's numerals: a ring's stay at their divisions (a clock's 12
+            // at the top, whatever its hands cover).
+            centred_text(cr, label, cx + rl * std::cos(a), cy + rl * std::sin(a), size, true, "ring");
         }
     }
 }
@@ -242,6 +279,51 @@ void draw_turn_face(cairo_t* cr, const DrawSpec& s, double cx, double cy, double
     (void)cx, (void)cy;
 }
 
+// Scales the hint paints about the centre: marks out to the radius, numerals inside them; the
+// numerals' boxes join `placed`.
+void draw_arcs(cairo_t* cr, const DrawSpec& s, std::vector<TextBox>& placed)
+{
+    for (const ArcScale& a : s.arcs) {
+        const double per = (a.to - a.from) / (a.last - a.first);   // degrees per unit
+        auto angle = [&](double v) { return (a.from + (v - a.first) * per - 90.0) * pi / 180.0; };
+        const double numerals = a.numerals > 0 ? a.numerals : a.major;
+        const double size     = a.size > 0 ? a.size : 8;
+        rgb(cr, a.colour ? a.colour : 0xF0F0F0);
+        cairo_set_line_width(cr, 1.2);
+        cairo_new_path(cr);
+        cairo_arc(cr, s.arc_x, s.arc_y, a.radius - 0.5, angle(a.first), angle(a.last));
+        cairo_stroke(cr);
+        auto on = [](double v, double step) { return std::abs(v / step - std::round(v / step)) < 1e-6; };
+        for (double k = std::ceil(a.first / a.minor - 1e-9); k * a.minor <= a.last + 1e-9; ++k) {
+            double v = k * a.minor, t = angle(v);
+            bool   major = on(v, a.major);
+            double len   = major ? 7 : 4;
+            cairo_set_line_width(cr, major ? 2 : 1);
+            cairo_move_to(cr, s.arc_x + (a.radius - len) * std::cos(t), s.arc_y + (a.radius - len) * std::sin(t));
+            cairo_line_to(cr, s.arc_x + a.radius * std::cos(t), s.arc_y + a.radius * std::sin(t));
+            cairo_stroke(cr);
+            if (!on(v, numerals))
+                continue;
+            std::string label = numeral_for(v);
+            TextBox     box   = text_box(cr, label, 0, 0, size);
+            // Far enough in that the box's nearest corner clears the marks.
+            double      rl    = a.radius - 9 - std::abs(std::cos(t)) * (box.x1 - box.x0) / 2 -
+                         std::abs(std::sin(t)) * (box.y1 - box.y0) / 2;
+            double x = s.arc_x + rl * std::cos(t), y = s.arc_y + rl * std::sin(t);
+            placed.push_back(text_box(cr, label, x, y, size));
+            centred_text(cr, label, x, y, size, true, "numeral");
+        }
+        // Each end of the band is marked even off the steps.
+        cairo_set_line_width(cr, 2);
+        for (double v : {a.first, a.last}) {
+            double t = angle(v);
+            cairo_move_to(cr, s.arc_x + (a.radius - 7) * std::cos(t), s.arc_y + (a.radius - 7) * std::sin(t));
+            cairo_line_to(cr, s.arc_x + a.radius * std::cos(t), s.arc_y + a.radius * std::sin(t));
+        }
+        cairo_stroke(cr);
+    }
+}
+
 }  // namespace
 
 // The face radius of a round dial: the largest circle about its centre inside the bitmap.
@@ -255,6 +337,8 @@ void draw_dial(cairo_t* cr, const DrawSpec& s)
     draw_panel(cr, DrawSpec{.art = Art::panel, .width = s.width, .height = s.height});
     if (s.scales.size() > 1 || s.square) {
         draw_twin_scales(cr, s);
+        std::vector<TextBox> placed;
+        draw_arcs(cr, s, placed);
         return;
     }
     double cx = s.pivot_x, cy = s.pivot_y;
@@ -267,17 +351,43 @@ void draw_dial(cairo_t* cr, const DrawSpec& s)
     cairo_new_path(cr);
     cairo_arc(cr, cx, cy, R - rim, 0, 2 * pi);
     cairo_fill(cr);
-    double r_out = R - rim - 3;
+    // A cover ring over the rim (a setting bezel) hides what lies under it.
+    double r_out = R - std::max(rim, s.rim) - 3;
     std::vector<TextBox> placed;
     if (s.ring > 0) {
         draw_ring(cr, s, cx, cy, r_out, placed);
     } else if (!s.scales.empty()) {
-        const DialScale& sc = s.scales.front();
-        double band = std::max(4.0, r_out * 0.05);
-        draw_bands(cr, sc, r_out, band);
-        draw_marks(cr, sc, r_out, r_out * 0.12, r_out * 0.06);
-        double size = std::clamp(r_out / 8.5, 8.0, 17.0);
-        place_numerals(cr, sc, r_out - r_out * 0.12 - size * 0.95, size, placed);
+        // Each pass of the needle on a ring of its own, the first outermost; a later pass is told
+        // apart by its colour.
+        int passes = 1;
+        for (const ScaleMark& m : s.scales.front().marks)
+            passes = std::max(passes, m.pass + 1);
+        double size = std::clamp(r_out / (passes > 1 ? 10.0 : 8.5), 8.0, 17.0);
+        double ring = r_out;
+        for (int p = 0; p < passes; ++p) {
+            DialScale sc = s.scales.front();
+            std::erase_if(sc.marks, [p](const ScaleMark& m) { return m.pass != p; });
+            std::erase_if(sc.bands, [p](const ScaleBand& b) { return b.pass != p; });
+            if (p > 0) {
+                rgb(cr, 0xF0C040);
+                cairo_set_line_width(cr, 1.5);
+                cairo_new_path(cr);
+                double a0 = sc.marks.front().angle, sweep = std::remainder(sc.marks.back().angle - a0, 2 * pi);
+                if (sweep >= 0)
+                    cairo_arc(cr, cx, cy, ring, a0, a0 + sweep);
+                else
+                    cairo_arc_negative(cr, cx, cy, ring, a0, a0 + sweep);
+                cairo_stroke(cr);
+            }
+            double band = std::max(4.0, r_out * 0.05);
+            draw_bands(cr, sc, ring, band);
+            draw_marks(cr, sc, ring, r_out * 0.12, r_out * 0.06, p > 0 ? 0xF0C040 : 0xF0F0F0);
+            double numerals = ring - r_out * 0.12 - size * 0.95;
+            if (p > 0)
+                rgb(cr, 0xF0C040);
+            place_numerals(cr, sc, numerals, size, placed, s.resting);
+            ring = numerals - size * 1.4;
+        }
     }
     draw_turn_face(cr, s, cx, cy, r_out);
     place_title(cr, s, cx, cy, R, placed);
@@ -359,7 +469,7 @@ void draw_bezel(cairo_t* cr, const DrawSpec& s)
     double R  = std::min({cx, cy, s.width - cx, s.height - cy}) - 1;
     bezel_ring(cr, cx, cy, R, R - s.rim);
     double wx = cx + s.label_reach_x, wy = cy + s.label_reach_y;
-    double ww = s.rim - 4, wh = 30;
+    double ww = s.rim - 6, wh = 30;
     rgb(cr, 0x8A8C90);
     cairo_rectangle(cr, wx - ww / 2 - 1.5, wy - wh / 2 - 1.5, ww + 3, wh + 3);
     cairo_fill(cr);
@@ -378,15 +488,18 @@ void draw_bezel(cairo_t* cr, const DrawSpec& s)
 // A pressure-setting disc: fields "FIRST|LAST|ZERO". The host turns it counter-clockwise by
 // (setting - ZERO) x label_turn degrees about its centre; each value is drawn turned back by its
 // own angle so that it stands upright in the window at label_reach when set. A mark every unit,
-// numbered every five; all of it lies under the bezel's ring but for the window.
+// numbered as often as the numerals fit; all of it lies under the bezel's ring but for the window.
 void draw_setting_scale(cairo_t* cr, const DrawSpec& s)
 {
     std::vector<std::string> f = split_fields(s.text);
     int    first = std::stoi(f.at(0)), last = std::stoi(f.at(1)), zero = std::stoi(f.at(2));
     double reach = std::hypot(s.label_reach_x, s.label_reach_y);
     double base  = std::atan2(s.label_reach_y, s.label_reach_x);
-    double ww    = s.rim - 4, step = s.label_turn * pi / 180.0 * reach;
-    double size  = fitting_size(cr, "8888", ww - 7, 9, false);
+    double ww    = s.rim - 6, step = s.label_turn * pi / 180.0 * reach;
+    double size  = fitting_size(cr, "8888", ww - 7, 10, false);
+    // Numbered every other unit (through ZERO) where the units stand closer than a numeral is
+    // tall and a half: the window then always shows a whole numeral.
+    const int every = step < size * 1.5 ? 2 : 1;
     for (int v = first; v <= last; ++v) {
         cairo_save(cr);
         cairo_translate(cr, s.needle_pivot_x, s.needle_pivot_y);
@@ -397,9 +510,10 @@ void draw_setting_scale(cairo_t* cr, const DrawSpec& s)
         rgb(cr, 0xF0F0F0);
         cairo_set_line_width(cr, 1);
         cairo_move_to(cr, reach - ww / 2, 0);
-        cairo_line_to(cr, reach - ww / 2 + (v % 5 == 0 ? 5 : 3), 0);
+        const bool numbered = (v - zero) % every == 0;
+        cairo_line_to(cr, reach - ww / 2 + (numbered ? 5 : 3), 0);
         cairo_stroke(cr);
-        if (v % 5 == 0) {
+        if (numbered) {
             cairo_translate(cr, reach + 3, 0);
             cairo_rotate(cr, -base);
             centred_text(cr, std::to_string(v), 0, 0, size, false, "label");

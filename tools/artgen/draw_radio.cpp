@@ -13,13 +13,17 @@ void draw_radio_face(cairo_t* cr, const DrawSpec& s)
     // The title in the lower right corner, clear of the knobs.
     rgb(cr, 0xE8E8E0);
     double size = fitting_size(cr, fields[0], s.width * 0.3, 9);
-    centred_text(cr, fields[0], s.width - 8 - text_box(cr, fields[0], 0, 0, size).x1, s.height - 9, size, true, "title");
+    centred_text(cr, fields[0], s.width - 14 - text_box(cr, fields[0], 0, 0, size).x1, s.height - 10, size, true, "title");
     // Position labels around the rotary knob, at its frames' angles (frame 0 at lower left).
     if (s.knob_radius > 0)
         for (size_t f = 1; f < fields.size(); ++f) {
             double a = (-120.0 + 60.0 * static_cast<double>(f - 1)) * pi / 180.0, r = s.knob_radius + 10;
-            centred_text(cr, fields[f], s.knob_x + std::sin(a) * r, s.knob_y - std::cos(a) * r,
-                         fitting_size(cr, fields[f], 26, 6.5), true, "label");
+            double size = fitting_size(cr, fields[f], 26, 6.5);
+            double x = s.knob_x + std::sin(a) * r, y = s.knob_y - std::cos(a) * r;
+            // Kept inside the face: a label at the edge moves in along its line.
+            TextBox b = text_box(cr, fields[f], x, y, size);
+            x += std::max(0.0, 3 - b.x0) - std::max(0.0, b.x1 - (s.width - 3));
+            centred_text(cr, fields[f], x, y, size, true, "label");
         }
     // The concentric tuning knob.
     if (s.pivot_x > 0) {

@@ -33,6 +33,29 @@ double needle_angle(const NonlinearityEntry* t, uint32_t n, double px, double py
     return aim_needle(t, n, px, py, value).angle;
 }
 
+int scale_pass(const NonlinearityEntry* t, uint32_t n, double px, double py, double value)
+{
+    if (t == nullptr || n < 3)
+        return 0;
+    auto       at         = [&](const NonlinearityEntry& e) { return std::atan2(e.y - py, e.x - px); };
+    const bool increasing = t[n - 1].value >= t[0].value;
+    int        pass = 0, direction = 0;
+    for (uint32_t i = 0; i + 1 < n; ++i) {
+        if (t[i].value == t[i + 1].value || same_point(t[i], t[i + 1]))
+            continue;
+        const double turn = normalise(at(t[i + 1]) - at(t[i]));
+        const int    dir  = turn > 0 ? 1 : turn < 0 ? -1 : 0;
+        if (dir != 0 && direction != 0 && dir != direction)
+            ++pass;
+        if (dir != 0)
+            direction = dir;
+        // The segment holds the value (or the value lies before the table's first entry).
+        if (increasing ? value <= t[i + 1].value : value >= t[i + 1].value)
+            return pass;
+    }
+    return pass;
+}
+
 ScaleRange live_range(const NonlinearityEntry* t, uint32_t n)
 {
     if (n == 0)
@@ -96,7 +119,8 @@ std::vector<ScaleMark> scale_marks(const NonlinearityEntry* t, uint32_t n, doubl
         double v = k * s.minor;
         if (std::abs(v) < eps)
             v = 0;
-        ScaleMark m{needle_angle(t, n, px, py, raw(numbers, v)), on_step(v, s.major) ? 1 : 0, v, {}};
+        ScaleMark m{needle_angle(t, n, px, py, raw(numbers, v)), on_step(v, s.major) ? 1 : 0, v, {},
+                    scale_pass(t, n, px, py, raw(numbers, v))};
         if (on_step(v, s.numerals))
             m.numeral = numeral_for(numbers.unsigned_numerals ? std::abs(v) : v);
         marks.push_back(m);
@@ -111,19 +135,27 @@ std::vector<ScaleBand> scale_bands(const NonlinearityEntry* t, uint32_t n, doubl
     if (n < 2 || numbers.scale == 0)
         return out;
     for (const Band& b : bands) {
-        double a0 = needle_angle(t, n, px, py, raw(numbers, b.from));
+        double a0   = needle_angle(t, n, px, py, raw(numbers, b.from));
+        int    pass = scale_pass(t, n, px, py, raw(numbers, b.from));
         if (b.from == b.to) {
-            out.push_back({a0, a0, b.colour, true});
+            out.push_back({a0, a0, b.colour, true, pass});
             continue;
         }
-        // Follow the scale in small steps so that the band turns the way the needle does.
+        // Follow the scale in small steps so that the band turns the way the needle does; a band
+        // across a turn of the needle's direction is split between its passes.
         double a = a0;
         for (int i = 1; i <= 64; ++i) {
             double v    = b.from + (b.to - b.from) * i / 64.0;
             double next = needle_angle(t, n, px, py, raw(numbers, v));
+            int    p    = scale_pass(t, n, px, py, raw(numbers, v));
+            if (p != pass) {
+                out.push_back({a0, a, b.colour, false, pass});
+                a0 = a = next, pass = p;
+                continue;
+            }
             a += normalise(next - normalise(a));
         }
-        out.push_back({a0, a, b.colour, false});
+        out.push_back({a0, a, b.colour, false, pass});
     }
     return out;
 }

@@ -16,6 +16,11 @@ namespace artgen {
 // host's own rule, which a test holds it to.
 double needle_angle(const NonlinearityEntry* table, uint32_t count, double pivot_x, double pivot_y, double value);
 
+// A needle whose table turns back over angles it has already swept reads two numbers at one
+// place: each sweep between turns of direction is a pass (0 for the first), drawn as a ring of its
+// own. The pass of a value.
+int scale_pass(const NonlinearityEntry* table, uint32_t count, double pivot_x, double pivot_y, double value);
+
 // The live part of a table: from its first to its last value, a stop counted by its inner entry.
 struct ScaleRange {
     double first = 0, last = 0;
@@ -27,12 +32,14 @@ struct ScaleMark {
     int         level;           // 0 minor, 1 major
     double      number;          // as printed
     std::string numeral;         // empty: no numeral at this mark
+    int         pass = 0;        // which sweep of the needle the mark belongs to (see scale_pass)
 };
 
 struct ScaleBand {
     double   from, to;           // screen radians, `to` unwrapped along the scale's direction
     uint32_t colour;
     bool     line;               // a radial line rather than an arc
+    int      pass = 0;
 };
 
 struct NumberScale {
