@@ -399,3 +399,14 @@ constexpr bool named_ids_unique()
     return true;
 }
 static_assert(named_ids_unique(), "two ids of one kind share a name");
+
+// And no number has two names of one kind, so that a number reads back as one name.
+constexpr bool named_values_unique()
+{
+    for (std::size_t i = 0; i < named_id_count; ++i)
+        for (std::size_t j = i + 1; j < named_id_count; ++j)
+            if (named_ids[i].kind == named_ids[j].kind && named_ids[i].value == named_ids[j].value)
+                return false;
+    return true;
+}
+static_assert(named_values_unique(), "two ids of one kind share a value");
