@@ -5,9 +5,10 @@
 // ext::left_tank_offset, ...) and the table named_ids, through which a tool finds a name for a
 // number and a number for a name.
 //
-// Units: a token's unit as the gauges read it ("" where the gauges only pass the value on or only
-// compare it); an event's unit says what its value carries ("" when it is sent with 0). "u32" marks
-// a token the host keeps as a 32-bit integer (read with read_token_u32).
+// Units: a token's unit or encoding as the gauges read it ("" where the gauges only pass the value on
+// or only compare it); "u32" marks a token the host keeps as a 32-bit integer (read with
+// read_token_u32). An event's unit says what its value carries ("" when it is sent with 0); an image
+// flag combination's names its bits.
 //
 // Plain constants and one constant table: usable from gauge code (no heap, no exceptions, no RTTI).
 #pragma once
@@ -34,14 +35,14 @@
     X(transponder_code,               0x26,    "BCD, four digits 0 to 7")                              \
     X(adf_bearing,                    0x27,    "degrees")                                              \
     X(localizer_deviation,            0x28,    "-127 to 127")                                          \
-    X(localizer_signal,               0x2B,    "0 keeps the ADI's localizer scale covered")            \
+    X(localizer_signal,               0x2B,    "")                                                     \
     X(course_knob,                    0x2D,    "degrees")                                              \
     X(vor1_station_flags,             0x2E,    "u32, bit 0x80: localizer")                             \
     X(vor2_station_flags,             0x37,    "u32, bit 0x80: localizer")                             \
     X(vor2_bearing,                   0x3B,    "degrees")                                              \
-    X(shut_down_condition,            0x3C,    "above 0: the shut-down gauges act")                    \
+    X(shut_down_condition,            0x3C,    "")                                                     \
     X(airspeed,                       0x3D,    "knots")                                                \
-    X(vertical_speed,                 0x41,    "below 0 descending")                                   \
+    X(vertical_speed,                 0x41,    "")                                                     \
     X(stall_warning,                  0x43,    "bool")                                                 \
     X(slip_ball,                      0x45,    "")                                                     \
     X(turn_rate,                      0x46,    "")                                                     \
@@ -51,18 +52,18 @@
     X(bank,                           0x50,    "degrees")                                              \
     X(heading,                        0x54,    "degrees")                                              \
     X(engine1_oil_quantity,           0x95,    "")                                                     \
-    X(gyro_warning,                   0x114,   "above 0 shows the GYRO/COMPUTER flag")                 \
-    X(nav_receiver_failed,            0x117,   "u32, non-zero: failed")                                \
-    X(heading_flag,                   0x11A,   "u32, non-zero shows the HEADING flag")                 \
-    X(nav_signal_flagged,             0x11D,   "u32, non-zero: flagged")                               \
-    X(computer_warning,               0x120,   "above 0 shows the GYRO/COMPUTER flag")                 \
+    X(gyro_warning,                   0x114,   "")                                                     \
+    X(nav_receiver_failed,            0x117,   "u32")                                                  \
+    X(heading_flag,                   0x11A,   "u32")                                                  \
+    X(nav_signal_flagged,             0x11D,   "u32")                                                  \
+    X(computer_warning,               0x120,   "")                                                     \
     X(left_main_fuel,                 0x123,   "")                                                     \
     X(left_main_fuel_capacity,        0x124,   "")                                                     \
     X(left_water,                     0x127,   "tank level, 0x800000 full")                            \
     X(right_main_fuel,                0x129,   "")                                                     \
     X(right_main_fuel_capacity,       0x12A,   "")                                                     \
     X(right_water,                    0x12D,   "tank level, 0x800000 full")                            \
-    X(update_repeat_condition,        0x146,   "above 2, with gear_front above 10: update_repeat")     \
+    X(update_repeat_condition,        0x146,   "")                                                     \
     X(flaps_position,                 0x14A,   "")                                                     \
     X(gear_handle,                    0x14B,   "0 up, 16383 down")                                     \
     X(gear_front,                     0x14C,   "0 up, 16383 down")                                     \
@@ -77,7 +78,7 @@
     X(dme_time,                       0x176,   "minutes")                                              \
     X(engine1_rpm,                    0x186,   "")                                                     \
     X(engine1_manifold_pressure,      0x187,   "")                                                     \
-    X(engine1_dh_condition,           0x188,   "below 0.9 lets the DH lamp light")                     \
+    X(engine1_dh_condition,           0x188,   "")                                                     \
     X(engine1_cowl_flaps,             0x18B,   "")                                                     \
     X(engine1_torque,                 0x194,   "")                                                     \
     X(engine1_cylinder_head_temp,     0x19F,   "")                                                     \
@@ -87,7 +88,7 @@
     X(engine1_fuel_pressure,          0x1A9,   "")                                                     \
     X(engine2_rpm,                    0x1AD,   "")                                                     \
     X(engine2_manifold_pressure,      0x1AE,   "")                                                     \
-    X(engine2_dh_condition,           0x1AF,   "below 0.9 lets the DH lamp light")                     \
+    X(engine2_dh_condition,           0x1AF,   "")                                                     \
     X(engine2_torque,                 0x1BB,   "")                                                     \
     X(engine2_cylinder_head_temp,     0x1C6,   "")                                                     \
     X(engine2_oil_temperature,        0x1C7,   "")                                                     \
@@ -97,17 +98,17 @@
     X(velocity_x,                     0x22A,   "feet per second")                                      \
     X(velocity_z,                     0x22B,   "feet per second")                                      \
     X(clock_seconds,                  0x22D,   "seconds of the day")                                   \
-    X(engine1_shut_down_3_condition,  0x230,   "above 0: shut-down step 3 of engine 1")                \
+    X(engine1_shut_down_3_condition,  0x230,   "")                                                     \
     X(generator,                      0x235,   "bool")                                                 \
     X(generator_light,                0x236,   "")                                                     \
-    X(engine2_shut_down_3_condition,  0x23A,   "above 0: shut-down step 3 of engine 2")                \
+    X(engine2_shut_down_3_condition,  0x23A,   "")                                                     \
     X(sim_time,                       0x25C,   "seconds since the host started")                       \
     X(radio_height,                   0x266,   "metres")                                               \
     X(navigation_lights,              0x26B,   "bool")                                                 \
     X(hydraulic_pressure,             0x2DC,   "")                                                     \
-    X(scoop_ready,                    0x2F1,   "at least 20 for scooping")                             \
+    X(scoop_ready,                    0x2F1,   "")                                                     \
     X(nav_signal_strength,            0x2F3,   "")                                                     \
-    X(flight_director,                0x318,   "0 off")                                                \
+    X(flight_director,                0x318,   "")                                                     \
     X(flight_director_pitch,          0x319,   "degrees")                                              \
     X(flight_director_bank,           0x31A,   "degrees")                                              \
     X(nav_gps,                        0x350,   "0 NAV, else GPS")                                      \
@@ -120,10 +121,10 @@
     X(doors_position,                 0x365,   "0 closed to 1 open")                                   \
     X(com2_frequency,                 0x366,   "BCD MHz without the leading 1")                        \
     X(adf_volume,                     0x370,   "")                                                     \
-    X(engine1_shut_down_2_condition,  0x37F,   "above 0: shut-down step 2 of engine 1")                \
-    X(engine2_shut_down_2_condition,  0x380,   "above 0: shut-down step 2 of engine 2")                \
+    X(engine1_shut_down_2_condition,  0x37F,   "")                                                     \
+    X(engine2_shut_down_2_condition,  0x380,   "")                                                     \
     X(scoop_state,                    0x387,   "0 off")                                                \
-    /* Not a simulator variable: the host's answer to "(A:SURFACE TYPE,Enum)", which scripts set. */ \
+    /* Not a simulator variable: the host's answer to "(A:SURFACE TYPE,Enum)", which scripts set. */   \
     X(surface_type,                   0x10000, "enumeration, 2 water")
 
 // ---------------------------------------------------------------------------------------------
@@ -178,7 +179,7 @@
     X(engine2_shut_down_3,            0x10180, "")                                                     \
     X(engine1_shut_down_4,            0x10187, "")                                                     \
     X(engine2_shut_down_4,            0x1018D, "")                                                     \
-    X(water_connect_1,                0x101AA, "sent with 4")                                          \
+    X(water_connect_1,                0x101AA, "always 4")                                             \
     X(heading_bug_set,                0x101FA, "degrees")                                              \
     X(drop_on,                        0x10201, "")                                                     \
     X(drop_off,                       0x10202, "")                                                     \
@@ -210,7 +211,7 @@
     X(window_toggle,                  0x103CA, "panel window id")                                      \
     X(window_open,                    0x103CB, "panel window id")                                      \
     X(window_close,                   0x103CC, "panel window id")                                      \
-    X(water_connect_2,                0x103DB, "sent with 5")                                          \
+    X(water_connect_2,                0x103DB, "always 5")                                             \
     X(adf_whole_up,                   0x103EE, "")                                                     \
     X(adf_whole_down,                 0x103EF, "")
 
@@ -253,8 +254,8 @@
 // ---------------------------------------------------------------------------------------------
 // The external interface: data space offsets and the result codes of the link operations.
 #define SIM_EXT_OFFSETS(X)                                                                             \
-    X(left_tank_offset,               0x0B8C,  "u32 tank level, 0x800000 full")                       \
-    X(right_tank_offset,              0x0BA4,  "u32 tank level, 0x800000 full")                       \
+    X(left_tank_offset,               0x0B8C,  "u32 tank level, 0x800000 full")                        \
+    X(right_tank_offset,              0x0BA4,  "u32 tank level, 0x800000 full")                        \
     X(receiver_version_offset,        0x3304,  "u32")                                                  \
     X(host_version_offset,            0x3308,  "u32: 0xFADE in the high half, the version below")      \
     X(client_version_offset,          0x330A,  "u16, written by the client")
@@ -263,12 +264,15 @@
     X(ok,                             0,       "")                                                     \
     X(already_open,                   1,       "")                                                     \
     X(no_window,                      2,       "")                                                     \
-    X(bad_buffer,                     6,       "null, or smaller than the protocol's minimum")         \
-    X(bad_version,                    7,       "receiver too old, or not a host version word")         \
+    /* null, or smaller than the protocol's minimum */                                                 \
+    X(bad_buffer,                     6,       "")                                                     \
+    /* receiver too old, or not a host version word */                                                 \
+    X(bad_version,                    7,       "")                                                     \
     X(wrong_host_version,             8,       "")                                                     \
     X(closed,                         9,       "")                                                     \
     X(nothing_queued,                 10,      "")                                                     \
-    X(not_answered,                   13,      "the window's reply was not 1")                         \
+    /* the window's reply was not 1 */                                                                 \
+    X(not_answered,                   13,      "")                                                     \
     X(no_room,                        15,      "")
 
 // ---------------------------------------------------------------------------------------------
@@ -395,3 +399,14 @@ constexpr bool named_ids_unique()
     return true;
 }
 static_assert(named_ids_unique(), "two ids of one kind share a name");
+
+// And no number has two names of one kind, so that a number reads back as one name.
+constexpr bool named_values_unique()
+{
+    for (std::size_t i = 0; i < named_id_count; ++i)
+        for (std::size_t j = i + 1; j < named_id_count; ++j)
+            if (named_ids[i].kind == named_ids[j].kind && named_ids[i].value == named_ids[j].value)
+                return false;
+    return true;
+}
+static_assert(named_values_unique(), "two ids of one kind share a value");
