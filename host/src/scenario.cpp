@@ -176,7 +176,9 @@ std::string check(const std::vector<std::string>& w)
             return w[1] == "version" && parse_token(w[2]) > 0xFFFF ? "'ext version' takes a number up to 65535" : "";
         if (n == 3 && w[1] == "set" && is_token(w[2]) && is_token(w[3]))
             return "";
-        return "'ext' takes present|silent|absent, version N, receiver V or set OFFSET VALUE";
+        if (n == 2 && w[1] == "refuse")
+            return is_whole_within(w[2], 1, 1000000) ? "" : "'ext refuse' takes a message number in 1..1000000";
+        return "'ext' takes present|silent|absent, version N, receiver V, refuse N or set OFFSET VALUE";
     }
     if (c == "expect" && n >= 1 && w[1] == "ext")
         return n == 3 && is_token(w[2]) && is_token(w[3]) ? "" : "'expect ext' takes OFFSET VALUE";
@@ -383,6 +385,10 @@ private:
         } else if (w[1] == "version") {
             env.set_host_version(static_cast<uint16_t>(parse_token(w[2])));
             emit("external interface host version " + std::to_string(parse_token(w[2])));
+        } else if (w[1] == "refuse") {
+            const int n = static_cast<int>(parse_value(w[2]));
+            env.refuse_message(n);
+            emit("external interface refuses message " + std::to_string(n) + " from now");
         } else if (w[1] == "receiver") {
             env.set_receiver_version(parse_token(w[2]));
             emit("external interface receiver version " + hex(parse_token(w[2])));

@@ -21,6 +21,7 @@
 //   ext present|silent|absent        the external interface window answers, replies 0, or is gone
 //   ext version N | ext receiver V   the host version number it reports, its receiver version word
 //   ext set OFFSET VALUE             a 32-bit word of its data space
+//   ext refuse N                     the Nth message from now goes unanswered (1 the next)
 //   expect ext OFFSET VALUE
 #pragma once
 
