@@ -117,6 +117,8 @@ int   posix_memalign(void** out, size_t alignment, size_t n)
 #endif
 
 #if !defined(GAUGE_SOAK_COUNTS_MALLOC) && !defined(__SANITIZE_ADDRESS__)
+// Blocks of operator new come from malloc and go back to free, both here.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void* operator new(size_t n)
 {
     void* p = std::malloc(n ? n : 1);

@@ -10,11 +10,11 @@ jobs=${2:-2}
 shift $(( $# < 2 ? $# : 2 ))
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(panel_config scenario_parse scenario_run gauge_params water_settings wave ext_link tooltip radio)
+  targets=(tooltip panel_config scenario_parse ext_link wave scenario_run radio gauge_params water_settings)
 fi
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)"
+cmake --build --preset fuzz -j "$(nproc)" >/dev/null
 
 export LSAN_OPTIONS="suppressions=$PWD/cmake/lsan.supp"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -76,8 +76,13 @@ uint32_t GAUGE_CALL svc_panel_window_toggle(uint32_t window_id)
 uint32_t GAUGE_CALL svc_trigger_key_event(uint32_t event_id, uint32_t value)
 {
     PanelHost* h = PanelHost::current();
-    if (h->tracing())
-        h->trace("event " + id_text(IdKind::event, event_id) + " value " + std::to_string(value) + " from " + source_name());
+    if (h->tracing()) {
+        // Gauges send events at every frame: the line is made in one buffer kept for the next.
+        static thread_local std::string line;
+        line.assign("event ").append(id_text(IdKind::event, event_id)).append(" value ").append(std::to_string(value));
+        line.append(" from ").append(source_name());
+        h->trace(line);
+    }
     h->sim().record_event(event_id, value, source_name());
     return 1;
 }

@@ -216,7 +216,9 @@ std::string check_ext(const Words& w)
         return w[1] == "version" && parse_u32(w[2]) > 0xFFFF ? "'ext version' takes a number up to 65535" : "";
     if (n == 3 && w[1] == "set" && is_id(w[2], IdKind::ext_offset) && is_u32(w[3]))
         return "";
-    return "'ext' takes present|silent|absent, version N, receiver V or set OFFSET VALUE";
+    if (n == 2 && w[1] == "refuse")
+        return is_whole_within(w[2], 1, 1000000) ? "" : "'ext refuse' takes a message number in 1..1000000";
+    return "'ext' takes present|silent|absent, version N, receiver V, refuse N or set OFFSET VALUE";
 }
 
 std::string check_expect_token(const Words& w)
@@ -471,6 +473,10 @@ private:
         } else if (w[1] == "version") {
             env.set_host_version(static_cast<uint16_t>(parse_u32(w[2])));
             emit("external interface host version " + std::to_string(parse_u32(w[2])));
+        } else if (w[1] == "refuse") {
+            const int n = static_cast<int>(parse_value(w[2]));
+            env.refuse_message(n);
+            emit("external interface refuses message " + std::to_string(n) + " from now");
         } else if (w[1] == "receiver") {
             env.set_receiver_version(parse_u32(w[2]));
             emit("external interface receiver version " + hex(parse_u32(w[2])));
@@ -627,9 +633,9 @@ const Verb Runner::commands[] = {
     {"picture", "LABEL FILE [scale S]", "write a PNG of the gauge (native build)", check_picture, &Runner::run_picture},
     {"disconnect", "LABEL", "take the gauge off the frame loop", check_one, &Runner::run_disconnect},
     {"remove", "LABEL", "take the gauge through the rest of its life", check_one, &Runner::run_remove},
-    {"ext", "present|silent|absent | version N | receiver V | set OFFSET VALUE",
-     "the external interface window: answers, replies 0, or is gone; its host version, receiver version word, a "
-     "32-bit word of its data space",
+    {"ext", "present|silent|absent | version N | receiver V | refuse N | set OFFSET VALUE",
+     "the external interface window: answers, replies 0, or is gone; its host version, receiver version word, the "
+     "Nth message from now left unanswered, a 32-bit word of its data space",
      check_ext, &Runner::run_ext},
     {"expect", "WHAT ...", "check the state (see below); a failed expectation is counted and the run goes on",
      nullptr, &Runner::run_expect},

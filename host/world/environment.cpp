@@ -133,6 +133,8 @@ LRESULT Environment::answer(UINT message, WPARAM wparam, LPARAM lparam)
 {
     if (message != interface_message || mode_ != ExtMode::present || lparam == 0)
         return 0;
+    if (refuse_in_ > 0 && --refuse_in_ == 0)
+        return 0;
     ++batches_;
     uint8_t*       p   = reinterpret_cast<uint8_t*>(lparam) + 4;
     uint8_t* const end = p + wparam;

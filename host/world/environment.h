@@ -67,6 +67,9 @@ public:
     void     set_receiver_version(uint32_t version) { receiver_version_ = version; }
     uint16_t client_version() const { return client_version_; }
     int      batches() const { return batches_; }
+    // The nth message from now (1 the next) is left unanswered: the window replies 0 and carries out
+    // nothing, as a receiver that fails once would. 0 takes back one not yet reached.
+    void     refuse_message(int n) { refuse_in_ = n; }
 
     // Words of the data space as stored (the version words are answered on top of it).
     uint32_t peek(uint32_t offset) const;
@@ -94,6 +97,7 @@ private:
     uint32_t                                    version_word_     = 0xFADE0000u | default_host_version;
     uint16_t                                    client_version_   = 0;
     int                                         batches_          = 0;
+    int                                         refuse_in_        = 0;
     std::unique_ptr<std::array<uint8_t, data_space_size>> data_;
     RequestObserver                             observer_;
 };
