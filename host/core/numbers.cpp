@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "frame/sim_ids.h"
 #include "host/core/module.h"
+#include "host/core/text_tools.h"
 
 namespace host {
 
@@ -35,9 +37,19 @@ uint32_t parse_token(const std::string& word)
     }
     uint32_t v = 0;
     auto [p, ec] = std::from_chars(b, e, v, base);
-    if (ec != std::errc() || p != e || b == e)
-        throw HostError("bad token '" + word + "'");
-    return v;
+    if (ec == std::errc() && p == e && b != e)
+        return v;
+    // A name of the ids header: variables first, then events, panel windows, interface offsets.
+    for (IdKind kind : {IdKind::token, IdKind::event, IdKind::panel_window, IdKind::ext_offset})
+        for (const NamedId& id : named_ids)
+            if (id.kind == kind && lower_case(word) == id.name)
+                return id.value;
+    std::vector<std::string> names;
+    for (const NamedId& id : named_ids)
+        names.push_back(id.name);
+    std::string hint = did_you_mean(nearest_names(word, names));
+    throw HostError("bad token " + in_quotes(word) + ": not a number, nor a name of docs/gauge-host.md" +
+                    (hint.empty() ? "" : " (" + hint + ")"));
 }
 
 double parse_value(const std::string& word)

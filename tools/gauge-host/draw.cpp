@@ -1,11 +1,15 @@
 // gauge-host render and panel: pictures of one gauge, or of a panel window with its gauges.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "commands.h"
+#include "check.h"
 #include "host/core/limits.h"
+#include "host/core/text_tools.h"
 #include "host/core/panel_host.h"
 #include "host/formats/panel_config.h"
 #include "host/world/world.h"
@@ -54,12 +58,25 @@ struct DrawOptions {
                 const std::string& kv = next();
                 auto               eq = kv.find('=');
                 if (eq == std::string::npos)
-                    throw HostError("--set expects TOKEN=VALUE, not '" + kv + "'");
-                sets.emplace_back(parse_token(kv.substr(0, eq)), parse_value(kv.substr(eq + 1)));
-            } else if (a.rfind("-", 0) != 0)
+                    throw UsageError("--set expects TOKEN=VALUE, not " + in_quotes(kv));
+                uint32_t token = 0;
+                double   value = 0;
+                try {
+                    token = parse_token(kv.substr(0, eq));
+                    value = parse_value(kv.substr(eq + 1));
+                } catch (const HostError& e) {
+                    throw UsageError("--set " + std::string(e.what()));
+                }
+                sets.emplace_back(token, value);
+            } else if (a.rfind("-", 0) != 0 || a == "-")
                 rest.push_back(a);
-            else
-                throw UsageError("unknown option '" + a + "'");
+            else {
+                std::vector<std::string> known = {"-o", "--set", "--frames", "--scale"};
+                if (takes_param)
+                    known.push_back("--param");
+                std::string hint = did_you_mean(nearest_names(a, known));
+                throw UsageError("unknown option " + in_quotes(a) + (hint.empty() ? "" : "; " + hint));
+            }
         }
         if (out.empty())
             throw UsageError(std::string(command) + " needs -o FILE.png");
@@ -106,7 +123,11 @@ int render_command(const Invocation& call)
 #endif
 }
 
-// Draws one panel window, or every window (FILE_<Window>.png) when none is named.
+// The largest picture drawn, on a side: a window of the largest size at a scale of 2.
+constexpr int picture_side_limit = 2 * panel_size_limit;
+
+// Checks the panel.cfg, then draws one panel window, or every window (FILE_<Window>.png) when none
+// is named.
 int panel_command(const Invocation& call)
 {
 #if defined(GAUGE_HOST_RENDER)
@@ -116,45 +137,81 @@ int panel_command(const Invocation& call)
     const std::string cfg_path = o.rest[0];
     const std::string window   = o.rest.size() > 1 ? o.rest[1] : "";
     const std::string& out     = o.out;
-    PanelConfig cfg = load_panel_config(cfg_path);
+    CheckedPanel checked = check_panel_file(cfg_path, call.module_dir);
+    const PanelConfig& cfg = checked.config;
+    if (!checked.diagnostics.empty() && print_diagnostics(checked, stderr) > 0)
+        throw HostError(cfg.name + " has errors (listed above): nothing is drawn until they are fixed");
     std::vector<const PanelWindow*> windows;
     if (!window.empty()) {
         const PanelWindow* w = cfg.find(window);
-        if (w == nullptr)
-            throw HostError("'" + cfg_path + "' has no panel window '" + window + "'");
+        if (w == nullptr) {
+            std::vector<std::string> names;
+            for (const PanelWindow& pw : cfg.windows)
+                names.push_back(pw.section + (pw.title != pw.section ? " (\"" + pw.title + "\")" : ""));
+            throw HostError(in_quotes(cfg_path) + " has no panel window " + in_quotes(window) +
+                            (names.empty() ? "" : "; its windows are " + joined(names)));
+        }
         windows.push_back(w);
     } else {
         for (const PanelWindow& w : cfg.windows)
             windows.push_back(&w);
     }
-    std::string cfg_name = cfg_path.substr(cfg_path.find_last_of("/\\") + 1);
+    size_t drawn = 0;
     for (const PanelWindow* w : windows) {
+        BitmapFile background;
+        if (!w->background.empty())
+            background = read_bitmap_file(cfg.directory, w->background);
+        GaugeSize size = window_size(*w, cfg);
+        if (w->gauges.empty() && background.image.width == 0) {
+            std::fprintf(stderr, "gauge-host panel: [%s] has no gauges and no background to draw: no picture\n",
+                         w->section.c_str());
+            continue;
+        }
         PanelHost              host;
         std::vector<Placement> placed;
         o.apply(host);
-        for (size_t i = 0; i < w->gauges.size(); ++i) {
-            const PanelGauge& pg = w->gauges[i];
+        for (const PanelGauge& pg : w->gauges) {
+            const KnownModule* known = checked.modules.find(pg.module);
+            if (known == nullptr)
+                continue;   // a module gauge-host does not know: the check said so
             try {
-                Module& m = host.load_module(module_location(pg.module, call.module_dir));
-                Gauge&  g = host.add_gauge(m, pg.gauge, pg.parameters, w->section + "." + std::to_string(i));
+                Module& m = host.load_module(known->path);
+                Gauge&  g = host.add_gauge(m, pg.gauge, pg.parameters, w->section + "." + pg.key);
                 g.connect();
                 int gw = pg.width > 0 ? pg.width : g.width();
                 int gh = pg.height > 0 ? pg.height : (g.width() > 0 ? gw * g.height() / g.width() : g.height());
                 placed.push_back(Placement{&g, pg.x, pg.y, gw, gh});
             } catch (const HostError& e) {
-                throw HostError(cfg_name + ":" + std::to_string(pg.line) + ": " + e.what());
+                throw HostError(cfg.name + ":" + std::to_string(pg.line) + ": " + e.what());
             }
         }
         o.run(host);
+        int width = size.width, height = size.height;
+        if (width <= 0 || height <= 0)
+            for (const Placement& p : placed) {
+                width  = std::max(width, p.x + p.width);
+                height = std::max(height, p.y + p.height);
+            }
+        const double side = std::max(width, height) * o.scale;
+        if (side > picture_side_limit)
+            throw UsageError("[" + w->section + "] is " + std::to_string(width) + "x" + std::to_string(height) +
+                             " px, which at --scale " + format_number(o.scale) + " makes a picture larger than " +
+                             std::to_string(picture_side_limit) + " px on a side: use --scale " +
+                             format_number(std::floor(picture_side_limit * 100.0 / std::max(width, height)) / 100) +
+                             " or less");
         std::string file = out;
         if (window.empty() && windows.size() > 1) {
             auto dot = out.rfind(".png");
             file     = (dot == std::string::npos ? out : out.substr(0, dot)) + "_" + w->section + ".png";
         }
-        render_panel_png(placed, w->width, w->height, file, o.scale);
-        std::printf("%s \"%s\": %zu gauge(s) -> %s\n", w->section.c_str(), w->title.c_str(), placed.size(),
-                    file.c_str());
+        render_panel_png(placed, width, height, file, o.scale, background.image.width > 0 ? &background.image : nullptr);
+        ++drawn;
+        std::printf("%s \"%s\": %zu gauge(s)%s -> %s (%dx%d px)\n", w->section.c_str(), w->title.c_str(), placed.size(),
+                    background.image.width > 0 ? " on its background" : "", file.c_str(),
+                    static_cast<int>(width * o.scale), static_cast<int>(height * o.scale));
     }
+    if (drawn == 0)
+        throw HostError(cfg.name + ": no window has anything to draw, so no picture was written");
     return 0;
 #else
     (void)call;
