@@ -48,7 +48,7 @@ uint32_t parse_token(const std::string& word)
     for (const NamedId& id : named_ids)
         names.push_back(id.name);
     std::string hint = did_you_mean(nearest_names(word, names));
-    throw HostError("bad token " + in_quotes(word) + ": not a number, nor a name of docs/gauge-host.md" +
+    throw HostError("bad token " + in_quotes(word) + ": neither a number nor a known name" +
                     (hint.empty() ? "" : " (" + hint + ")"));
 }
 

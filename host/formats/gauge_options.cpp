@@ -247,9 +247,10 @@ struct Acting {
     std::string effect;   // "" when it does nothing
 };
 
-// Letters acting inside words, one message per word.
+// Letters acting inside words, one message per word: what each does, what that comes to, and
+// what to write instead.
 void report_inside_words(const std::string& text, const std::vector<Acting>& acting, Findings& out,
-                         const std::string& advice)
+                         const std::string& consequence, const std::string& advice)
 {
     std::map<size_t, std::vector<const Acting*>> by_word;
     for (const Acting& a : acting)
@@ -260,14 +261,15 @@ void report_inside_words(const std::string& text, const std::vector<Acting>& act
             by_word[b].push_back(&a);
         }
     for (const auto& [start, letters] : by_word) {
-        std::vector<std::string> keys, effects;
+        std::vector<std::string> keys;
+        std::string              effects;
         for (const Acting* a : letters) {
             keys.push_back(std::string(1, a->key));
-            effects.push_back(std::string(1, a->key) + " " + a->effect);
+            effects += (effects.empty() ? "" : "; ") + std::string(1, a->key) + " " + a->effect;
         }
-        out.error("in " + in_quotes(word_at(text, start)) + " the letter" + (keys.size() > 1 ? "s " : " ") +
-                  joined(keys) + (keys.size() > 1 ? " act" : " acts") + " as option" + (keys.size() > 1 ? "s" : "") +
-                  " all the same: " + joined(effects, "; ") + ". " + advice);
+        out.error("in " + in_quotes(word_at(text, start)) + " the letter" + (keys.size() > 1 ? "s " : " ") + joined(keys) +
+                  (keys.size() > 1 ? " act" : " acts") + " as option" + (keys.size() > 1 ? "s" : "") +
+                  " all the same: " + effects + (consequence.empty() ? "" : ", so " + consequence) + ". " + advice);
     }
 }
 
@@ -409,7 +411,7 @@ void check_button(const ParameterGauge& row, const std::string& text, Findings& 
         acting.push_back({key, pos, effect});
     }
     std::sort(acting.begin(), acting.end(), [](const Acting& a, const Acting& b) { return a.at < b.at; });
-    report_inside_words(text, acting, out,
+    report_inside_words(text, acting, out, "",
                         "Option letters act wherever they stand; write window and help names in capitals "
                         "(tCOMPASS_PANEL)");
 
@@ -505,12 +507,14 @@ void check_registration(const std::string& text, Findings& out)
                           "starts the font name, so the font becomes " + in_quotes(text.substr(f + 1)) +
                               " and nothing after it is read as an option"});
     std::sort(acting.begin(), acting.end(), [](const Acting& a, const Acting& b) { return a.at < b.at; });
-    const std::string colour_text = "the lettering becomes red " + std::to_string(colour[0]) + ", green " +
-                                    std::to_string(colour[1]) + ", blue " + std::to_string(colour[2]);
-    bool inside = std::any_of(acting.begin(), acting.end(), [&](const Acting& a) { return !starts_word(text, a.at); });
-    report_inside_words(text, acting, out,
-                        (inside && acting.front().key != 'f' ? colour_text + ". " : std::string()) +
-                            "The plate reads r, g, b and f wherever they stand; write the registration in capitals (" +
+    const bool colour_inside = std::any_of(acting.begin(), acting.end(), [&](const Acting& a) {
+        return a.key != 'f' && !starts_word(text, a.at);
+    });
+    const std::string colour_text = colour_inside ? "the lettering is drawn in red " + std::to_string(colour[0]) + ", green " +
+                                                        std::to_string(colour[1]) + ", blue " + std::to_string(colour[2])
+                                                  : "";
+    report_inside_words(text, acting, out, colour_text,
+                        "The plate reads r, g, b and f wherever they stand; write the registration in capitals (" +
                             (fixed ? "t" + upper_case(text.substr(1, word_end(text, 0) - 1)) : std::string("tN123")) +
                             ")");
 

@@ -199,6 +199,16 @@ private:
             for (const KnownGauge& k : module->gauges)
                 names.push_back(k.name);
             auto near = nearest_names(g.gauge, names);
+            std::vector<std::string> elsewhere;
+            for (const KnownModule& other : shelf_.modules)
+                if (&other != module && other.find(g.gauge))
+                    elsewhere.push_back(other.name);
+            if (!elsewhere.empty()) {
+                add(Severity::error, g.line,
+                    "module " + module->name + " has no gauge " + in_quotes(g.gauge) + ": it is a gauge of " +
+                        joined(elsewhere, " and of ") + " (write " + elsewhere[0] + "!" + g.gauge + ")");
+                return;
+            }
             add(Severity::error, g.line,
                 "module " + module->name + " has no gauge " + in_quotes(g.gauge) + ": " +
                     (near.empty() ? "its " + std::to_string(names.size()) + " gauges are listed by 'gauge-host list " +

@@ -272,6 +272,7 @@ private:
 
     void read_gauge(PanelWindow& w, const std::string& key, int n, const std::string& value)
     {
+        w.gauge_numbers.push_back(n);
         PanelGauge g;
         g.key    = key;
         g.number = n;
@@ -345,23 +346,28 @@ private:
             // The simulator asks for gauge00, gauge01, ... and stops at the first number missing.
             std::stable_sort(w.gauges.begin(), w.gauges.end(),
                              [](const PanelGauge& a, const PanelGauge& b) { return a.number < b.number; });
-            int expected = 0;
-            for (size_t i = 0; i < w.gauges.size(); ++i) {
-                if (w.gauges[i].number != expected) {
-                    char missing[16];
-                    std::snprintf(missing, sizeof missing, "gauge%02d", expected);
-                    problem(Severity::warning,
-                            std::string(missing) + " is missing in [" + w.section +
-                                "]: the simulator reads gauge lines from gauge00 up to the first number missing, so " +
-                                w.gauges[i].key + (i + 1 < w.gauges.size() ? " and those after it are" : " is") +
-                                " not shown; number the gauges without gaps",
-                            w.gauges[i].line);
-                    w.gauges.resize(i);
+            std::sort(w.gauge_numbers.begin(), w.gauge_numbers.end());
+            int missing = 0;
+            for (int n : w.gauge_numbers) {
+                if (n != missing)
                     break;
-                }
-                ++expected;
+                ++missing;
             }
-            if (w.gauges.empty() && w.background.empty())
+            auto first_unread = std::find_if(w.gauges.begin(), w.gauges.end(),
+                                             [&](const PanelGauge& g) { return g.number > missing; });
+            if (first_unread != w.gauges.end()) {
+                char name[16];
+                std::snprintf(name, sizeof name, "gauge%02d", missing);
+                problem(Severity::warning,
+                        std::string(name) + " is missing in [" + w.section +
+                            "]: the simulator reads gauge lines from gauge00 up to the first number missing, so " +
+                            first_unread->key +
+                            (first_unread + 1 != w.gauges.end() ? " and those after it are" : " is") +
+                            " not shown; number the gauges without gaps",
+                        first_unread->line);
+                w.gauges.erase(first_unread, w.gauges.end());
+            }
+            if (w.gauge_numbers.empty() && w.background.empty())
                 problem(Severity::warning,
                         "[" + w.section + "] has no gauges and no background bitmap (file=): it shows nothing", w.line);
         }

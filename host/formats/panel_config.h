@@ -65,6 +65,7 @@ struct PanelWindow {
     int                     line = 0;               // of the section header
     int                     size_line = 0, background_line = 0;
     std::vector<PanelGauge> gauges;                 // in the order the simulator reads them
+    std::vector<int>        gauge_numbers;          // of every gaugeNN key, also of lines that cannot be read
 };
 
 struct PanelConfig {

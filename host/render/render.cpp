@@ -246,6 +246,7 @@ void render_panel_png(const std::vector<Placement>& gauges, int width, int heigh
         cairo_save(cr);
         cairo_scale(cr, double(width) / background->width, double(height) / background->height);
         cairo_set_source_surface(cr, picture.get(), 0, 0);
+        cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);   // no dark seam at the edges
         cairo_paint(cr);
         cairo_restore(cr);
     }

@@ -65,7 +65,7 @@ struct DrawOptions {
                     token = parse_token(kv.substr(0, eq));
                     value = parse_value(kv.substr(eq + 1));
                 } catch (const HostError& e) {
-                    throw UsageError("--set " + std::string(e.what()));
+                    throw UsageError("--set: " + std::string(e.what()));
                 }
                 sets.emplace_back(token, value);
             } else if (a.rfind("-", 0) != 0 || a == "-")
@@ -123,8 +123,25 @@ int render_command(const Invocation& call)
 #endif
 }
 
-// The largest picture drawn, on a side: a window of the largest size at a scale of 2.
-constexpr int picture_side_limit = 2 * panel_size_limit;
+// The largest picture drawn: 16384 px on a side, and as many pixels as a window of the largest
+// size has (256 MB of picture).
+constexpr int    picture_side_limit   = 2 * panel_size_limit;
+constexpr double picture_pixel_limit = double(panel_size_limit) * panel_size_limit;
+
+// The size of a window's picture, or a usage error naming the largest scale that fits.
+void check_picture_size(const std::string& section, int width, int height, double scale)
+{
+    const double w = width * scale, h = height * scale;
+    if (w <= picture_side_limit && h <= picture_side_limit && w * h <= picture_pixel_limit)
+        return;
+    double fits = std::min(picture_side_limit / double(std::max(width, height)),
+                           std::sqrt(picture_pixel_limit / (double(width) * height)));
+    throw UsageError("[" + section + "] is " + std::to_string(width) + "x" + std::to_string(height) + " px, which at --scale " +
+                     format_number(scale) + " makes a picture larger than gauge-host draws (" +
+                     std::to_string(picture_side_limit) + " px on a side, " +
+                     format_number(std::round(picture_pixel_limit / 1e6)) + " million pixels): use --scale " +
+                     format_number(std::floor(fits * 100) / 100) + " or less");
+}
 
 // Checks the panel.cfg, then draws one panel window, or every window (FILE_<Window>.png) when none
 // is named.
@@ -156,17 +173,40 @@ int panel_command(const Invocation& call)
         for (const PanelWindow& w : cfg.windows)
             windows.push_back(&w);
     }
-    size_t drawn = 0;
+    // Every window's size first, so that a picture too large is refused before any is written.
+    struct Planned {
+        const PanelWindow* window;
+        BitmapFile         background;
+        int                width = 0, height = 0;
+    };
+    std::vector<Planned> plan;
     for (const PanelWindow* w : windows) {
-        BitmapFile background;
+        Planned p{w, {}, 0, 0};
         if (!w->background.empty())
-            background = read_bitmap_file(cfg.directory, w->background);
-        GaugeSize size = window_size(*w, cfg);
-        if (w->gauges.empty() && background.image.width == 0) {
+            p.background = read_bitmap_file(cfg.directory, w->background);
+        if (w->gauges.empty() && p.background.image.width == 0) {
             std::fprintf(stderr, "gauge-host panel: [%s] has no gauges and no background to draw: no picture\n",
                          w->section.c_str());
             continue;
         }
+        GaugeSize size = window_size(*w, cfg);
+        p.width        = size.width;
+        p.height       = size.height;
+        if (p.width <= 0 || p.height <= 0)
+            for (const PanelGauge& pg : w->gauges) {
+                const KnownModule* m = checked.modules.find(pg.module);
+                GaugeSize          g = placed_size(pg, m ? m->find(pg.gauge) : nullptr);
+                p.width              = std::max(p.width, pg.x + g.width);
+                p.height             = std::max(p.height, pg.y + g.height);
+            }
+        p.width  = std::clamp(p.width, 1, panel_size_limit);
+        p.height = std::clamp(p.height, 1, panel_size_limit);
+        check_picture_size(w->section, p.width, p.height, o.scale);
+        plan.push_back(std::move(p));
+    }
+    size_t drawn = 0;
+    for (const Planned& p : plan) {
+        const PanelWindow*     w = p.window;
         PanelHost              host;
         std::vector<Placement> placed;
         o.apply(host);
@@ -186,29 +226,17 @@ int panel_command(const Invocation& call)
             }
         }
         o.run(host);
-        int width = size.width, height = size.height;
-        if (width <= 0 || height <= 0)
-            for (const Placement& p : placed) {
-                width  = std::max(width, p.x + p.width);
-                height = std::max(height, p.y + p.height);
-            }
-        const double side = std::max(width, height) * o.scale;
-        if (side > picture_side_limit)
-            throw UsageError("[" + w->section + "] is " + std::to_string(width) + "x" + std::to_string(height) +
-                             " px, which at --scale " + format_number(o.scale) + " makes a picture larger than " +
-                             std::to_string(picture_side_limit) + " px on a side: use --scale " +
-                             format_number(std::floor(picture_side_limit * 100.0 / std::max(width, height)) / 100) +
-                             " or less");
         std::string file = out;
         if (window.empty() && windows.size() > 1) {
             auto dot = out.rfind(".png");
             file     = (dot == std::string::npos ? out : out.substr(0, dot)) + "_" + w->section + ".png";
         }
-        render_panel_png(placed, width, height, file, o.scale, background.image.width > 0 ? &background.image : nullptr);
+        const Image* background = p.background.image.width > 0 ? &p.background.image : nullptr;
+        render_panel_png(placed, p.width, p.height, file, o.scale, background);
         ++drawn;
         std::printf("%s \"%s\": %zu gauge(s)%s -> %s (%dx%d px)\n", w->section.c_str(), w->title.c_str(), placed.size(),
-                    background.image.width > 0 ? " on its background" : "", file.c_str(),
-                    static_cast<int>(width * o.scale), static_cast<int>(height * o.scale));
+                    background ? " on its background" : "", file.c_str(), static_cast<int>(p.width * o.scale),
+                    static_cast<int>(p.height * o.scale));
     }
     if (drawn == 0)
         throw HostError(cfg.name + ": no window has anything to draw, so no picture was written");
