@@ -63,6 +63,9 @@ constexpr ParameterOption water_options[] = {
     {"DumpSpd", "full tanks per second", "emptying rate of each dropping tank", "0.5"},
 };
 
+constexpr const char* button_samples[] = {"o50 c50 t50 a50 p1", "p-1", "p0"};
+constexpr const char* engine_samples[] = {"2", "3", "4"};
+
 constexpr OptionFamily families[] = {
     {"button", "Panel buttons", button_options,
      "A run of one-letter options, each followed directly by its value: `oGPS_PANEL cOVERHEAD_PANEL`. Blanks "
@@ -81,7 +84,8 @@ constexpr OptionFamily families[] = {
      "// Two views back, with the fuel help topic\n"
      "gauge12=Stelvar_Instr!Landing_View_Toggle, 440, 10, 19, 19, p-2 hTOGGLE_FUEL_WINDOW\n"
      "// Keeps the radio stack closed when the panel comes up, toggles it on a click\n"
-     "gauge13=Stelvar_Instr!Radios_Toggle, 460, 10, 19, 19, aRADIO_STACK_PANEL tRADIO_STACK_PANEL\n"},
+     "gauge13=Stelvar_Instr!Radios_Toggle, 460, 10, 19, 19, aRADIO_STACK_PANEL tRADIO_STACK_PANEL\n",
+     button_samples},
     {"registration", "Registration plate", registration_options,
      "One-letter options followed directly by their values, found wherever they stand up to the first `/`, `#` or "
      "apostrophe, so a lower-case `r`, `g`, `b` or `f` inside the registration itself acts as an option: `tbravo` "
@@ -90,20 +94,23 @@ constexpr OptionFamily families[] = {
      "// The ATC identifier in yellow\n"
      "gauge20=Norvak_Instr!Registration, 10, 300, 150, 25, r255 g220 b0\n"
      "// A fixed registration, in red Courier New\n"
-     "gauge21=Stelvar_Instr!Registration, 10, 300, 150, 25, tC_GKSV r200 g0 b0 fCourier New\n"},
+     "gauge21=Stelvar_Instr!Registration, 10, 300, 150, 25, tC_GKSV r200 g0 b0 fCourier New\n",
+     {}},
     {"engine", "Engine gauges", engine_options,
      "The gauge shows engine 1 unless its parameter text holds a digit 2, 3 or 4. Digits after a `/`, `#` or "
      "apostrophe are a comment and do not count: `2 // right engine`.",
      "gauge30=Norvak_Instr!Fuel_Flow, 100, 200, 100, 100, 1\n"
      "gauge31=Norvak_Instr!Fuel_Flow, 200, 200, 100, 100, 2\n"
-     "gauge32=Norvak_Instr!Oil_Quantity, 300, 200, 100, 100, 2 // right engine\n"},
+     "gauge32=Norvak_Instr!Oil_Quantity, 300, 200, 100, 100, 2 // right engine\n",
+     engine_samples},
     {"water", "Water system", water_options,
      "Each setting is its key, exactly as written here (upper and lower case matter), followed directly by a "
      "number: `MaxSAlt8 ScoopSpd0.1`. A key is found anywhere in the text, comments included; a key followed by "
      "anything but a number (`MaxSAlt=8`) sets 0, and a key missing keeps its default. With the defaults an empty "
      "tank fills in 20 seconds of scooping and a full tank empties in 2 seconds of dropping.",
      "// Scoops from 0 to 10 feet at 55 to 95 knots, fills in 10 seconds, drops in 1\n"
-     "gauge40=Norvak_Instr!Water_System, 250, 170, 160, 75, MaxSAlt10 MinSSpd55 MaxSSpd95 ScoopSpd0.1 DumpSpd1\n"},
+     "gauge40=Norvak_Instr!Water_System, 250, 170, 160, 75, MaxSAlt10 MinSSpd55 MaxSSpd95 ScoopSpd0.1 DumpSpd1\n",
+     {}},
 };
 
 #define NORVAK_BUTTON(name) {"Norvak_Instr", name, &families[0], 250}

@@ -27,6 +27,7 @@ struct OptionFamily {
     std::span<const ParameterOption> options;
     const char*                      reading; // how the text is read, for the docs (markdown)
     const char*                      examples; // panel.cfg lines, one a line
+    std::span<const char* const>     samples;  // texts the reference runs the gauges with
 };
 
 // A gauge that reads a parameter text.

@@ -87,7 +87,7 @@ void element_sources(const Gauge& g, std::set<uint32_t>& tokens)
 
 // One run of the gauge with the given variables set; what it read and sent is added to r.
 void run_once(const std::string& path, GaugeReference& r, const std::set<uint32_t>& set_tokens, double value,
-              std::set<uint32_t>& tokens, std::map<uint32_t, std::string>& events)
+              std::set<uint32_t>& tokens, std::set<std::pair<uint32_t, std::string>>& events, const std::string& text = {})
 {
     // The recording outlives the host: gauges still call in while the host removes them.
     Recording rec;
@@ -97,6 +97,13 @@ void run_once(const std::string& path, GaugeReference& r, const std::set<uint32_
     SimulatedPanel host;
     for (uint32_t t : set_tokens)
         host.sim().set(t, value);
+    // Expressions answer 2, the value the gauges look for (water under the aircraft); the world
+    // answers the surface type from its token each frame.
+    if (value != 0 && !r.expressions.empty()) {
+        for (const std::string& e : r.expressions)
+            host.sim().set_expression(e, 2.0);
+        host.sim().set(token::surface_type, 2.0);
+    }
     Module& m    = host.load_module(path);
     rec.original = *host.services();
     rec.table    = rec.original;
@@ -110,9 +117,9 @@ void run_once(const std::string& path, GaugeReference& r, const std::set<uint32_
     auto   phase = [&](const std::string& when) {
         const auto& sent = host.sim().events();
         for (; seen < sent.size(); ++seen)
-            events.emplace(sent[seen].id, when);   // the first phase an event is sent in is kept
+            events.emplace(sent[seen].id, when);
     };
-    Gauge& g = host.add_gauge(m, r.gauge);
+    Gauge& g = host.add_gauge(m, r.gauge, text);
     phase("installed");
     g.connect();
     phase("connected");
@@ -197,20 +204,36 @@ GaugeReference probe_gauge(const std::string& module_path, const std::string& ga
         module.reset();
 
         std::set<uint32_t>              tokens;
-        std::map<uint32_t, std::string> when;
+        std::set<std::pair<uint32_t, std::string>> when;
         std::vector<uint32_t>           order;
         run_once(module_path, r, {}, 0.0, tokens, when);
-        // Again with every variable read so far set, until no new variable is read.
+        // Again with every variable read so far at 100, 1 and 2 (the values the gauges compare with),
+        // until no new variable is read.
         for (int round = 0; round < 3; ++round) {
-            size_t before = tokens.size();
-            run_once(module_path, r, tokens, 100.0, tokens, when);
-            if (tokens.size() == before)
+            size_t before = tokens.size() + r.expressions.size();
+            for (double value : {100.0, 1.0, 2.0})
+                run_once(module_path, r, tokens, value, tokens, when);
+            if (tokens.size() + r.expressions.size() == before)
                 break;
         }
         tokens.erase(0);
         r.tokens.assign(tokens.begin(), tokens.end());
         for (const auto& [id, phase] : when)
             r.events.push_back({id, phase});
+        // The same with each sample parameter text of the gauge's options.
+        if (r.parameters != nullptr) {
+            std::set<uint32_t>              more = tokens;
+            std::set<std::pair<uint32_t, std::string>> more_when;
+            for (const char* sample : r.parameters->family->samples)
+                run_once(module_path, r, {}, 0.0, more, more_when, sample);
+            more.erase(0);
+            for (uint32_t t : more)
+                if (!tokens.count(t))
+                    r.tokens_with_text.push_back(t);
+            for (const auto& [id, phase] : more_when)
+                if (!when.count({id, phase}))
+                    r.events_with_text.push_back({id, phase});
+        }
     } catch (const std::exception& e) {
         r.problem = e.what();
     }
@@ -243,33 +266,56 @@ std::string options_cell(const GaugeReference& g)
 
 std::string reads_cell(const GaugeReference& g)
 {
-    std::vector<std::string> items;
+    std::vector<std::string> items, with_text;
     for (uint32_t t : g.tokens)
         items.push_back(token_text(t));
     for (const std::string& e : g.expressions)
         items.push_back("\"" + e + "\"");
-    return items.empty() ? "nothing" : joined(items, ", ");
+    for (uint32_t t : g.tokens_with_text)
+        with_text.push_back(token_text(t));
+    std::string text = items.empty() ? "nothing" : joined(items, ", ");
+    if (!with_text.empty())
+        text += "; by its parameter text also " + joined(with_text, ", ");
+    return text;
 }
 
-std::string sends_cell(const GaugeReference& g)
+namespace {
+
+// Events grouped by when they are sent, in the order of a gauge's life.
+std::string grouped_events(const std::vector<EventUse>& events, const std::vector<uint32_t>& windows)
 {
-    // Grouped by when they are sent, in the order of a gauge's life.
     const char* phases[] = {"installed", "connected", "each frame", "click", "right click", "disconnected"};
     const char* words[]  = {"when installed", "when connected", "while running", "on a click", "on a right click",
                             "when disconnected"};
     std::vector<std::string> groups;
     for (size_t p = 0; p < std::size(phases); ++p) {
         std::vector<std::string> ids;
-        for (const EventUse& e : g.events)
+        for (const EventUse& e : events)
             if (e.when == phases[p])
                 ids.push_back(event_text(e.id));
         if (p == 3)
-            for (uint32_t w : g.windows_toggled)
+            for (uint32_t w : windows)
                 ids.push_back("toggles " + describe_window(static_cast<int>(w)) + " through the host");
         if (!ids.empty())
             groups.push_back(std::string(words[p]) + ": " + joined(ids, ", "));
     }
-    return groups.empty() ? "nothing" : joined(groups, "; ");
+    std::string text;
+    for (const std::string& g : groups)
+        text += (text.empty() ? "" : "; ") + g;
+    return text;
+}
+
+}  // namespace
+
+std::string sends_cell(const GaugeReference& g)
+{
+    std::string text = grouped_events(g.events, g.windows_toggled);
+    std::string more = grouped_events(g.events_with_text, {});
+    if (text.empty())
+        text = "nothing";
+    if (!more.empty())
+        text += "; by its parameter text also " + more;
+    return text;
 }
 
 std::string module_reference_markdown(const ModuleReference& m, const std::string& picture_folder)

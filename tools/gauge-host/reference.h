@@ -14,8 +14,8 @@
 
 namespace gauge_host {
 
-// A key event and when the gauge sent it first: "installed", "connected", "each frame", "click",
-// "right click".
+// A key event and when the gauge sends it: "installed", "connected", "each frame", "click",
+// "right click", "disconnected" (one entry for each).
 struct EventUse {
     uint32_t    id;
     std::string when;
@@ -33,8 +33,11 @@ struct GaugeReference {
     const host::ParameterGauge* parameters = nullptr;   // null: reads no parameter text
     std::vector<uint32_t>       tokens;                  // variables read, ascending
     std::vector<std::string>    expressions;             // expression texts evaluated
-    std::vector<EventUse>       events;                  // in the order first sent
+    std::vector<EventUse>       events;                  // ascending
     std::vector<uint32_t>       windows_toggled;         // through the host's window service
+    // What the gauge reads and sends besides when given the option table's sample texts.
+    std::vector<uint32_t>       tokens_with_text;
+    std::vector<EventUse>       events_with_text;
     std::string                 problem;                 // why it could not be run, or ""
 };
 
@@ -47,7 +50,8 @@ struct ModuleReference {
 
 // Runs every gauge of the module (or one) on a simulated panel: installed, connected, a few frames
 // with every variable at 0, each mouse rectangle clicked with each button it takes, then again with
-// every variable it read at 100 so that what it does only when a value is set shows too.
+// every variable it read at 100, 1 and 2 so that what it does only when a value is set shows too;
+// then with the sample texts of the options it reads.
 ModuleReference probe_module(const std::string& module_path);
 GaugeReference  probe_gauge(const std::string& module_path, const std::string& gauge);
 

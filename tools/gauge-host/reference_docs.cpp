@@ -123,7 +123,7 @@ std::string parameters_markdown(const std::vector<ModuleReference>& modules)
             "Every gauge of each module: its size in pixels (its background bitmap), the parameter options it reads, "
             "the simulator variables it reads and the key events it sends. Variables and events are found by running "
             "the gauge's own code on gauge-host's simulated panel (installed, connected, run for a few frames, each "
-            "mouse rectangle clicked with each button it takes, with every variable at 0 and again at 100), and "
+            "mouse rectangle clicked with each button it takes, with every variable at 0 and again at 100, 1 and 2, and with sample parameter texts), and "
             "named as `--set` and scenarios name them (docs/gauge-host.md). Each module's catalogue shows the "
             "gauges drawn.\n";
     for (const ModuleReference& m : modules) {
