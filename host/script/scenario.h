@@ -1,27 +1,6 @@
 // Scenarios: plain-text scripts that drive gauges on the panel host and print a deterministic
-// trace. One command per line; '#' starts a comment; texts with spaces go in double quotes.
-//
-//   module NAME|PATH                 load a module (a bare name is looked up in the module folder)
-//   gauge NAME [as LABEL] [params "TEXT"]   install and connect a gauge of the last module
-//   set TOKEN VALUE | set-int TOKEN VALUE   give a simulator variable a value
-//   expr "CODE" VALUE                what an expression text evaluates to
-//   frames N [at HZ]                 run N frames (default 18 Hz)
-//   run SECONDS [at HZ]              run frames for that long
-//   click LABEL RECT [left|right]    click the rectangle with that index in the gauge's mouse list
-//   click-at LABEL X Y [left|right]  click a point of the gauge
-//   tooltip LABEL X Y                print the tooltip there
-//   show LABEL                       print every element's state
-//   picture LABEL FILE [scale S]     write a PNG of the gauge
-//   disconnect LABEL | remove LABEL  take a gauge through the rest of its life
-//   expect token TOKEN VALUE
-//   expect element LABEL INDEX hidden|shown|frame N|value V|text "T"
-//   expect event ID [VALUE]          an event sent since the last expected one
-//   expect window ID open|closed
-//   expect tooltip LABEL X Y "TEXT"
-//   ext present|silent|absent        the external interface window answers, replies 0, or is gone
-//   ext version N | ext receiver V   the host version number it reports, its receiver version word
-//   ext set OFFSET VALUE             a 32-bit word of its data space
-//   expect ext OFFSET VALUE
+// trace. One command per line; '#' starts a comment; texts with spaces go in double quotes. The
+// commands are listed in docs/gauge-host.md; check() in scenario.cpp is where each is accepted.
 #pragma once
 
 #include <functional>
