@@ -47,9 +47,10 @@ constexpr Command table[] = {
      "are listed in docs/gauge-host.md."},
     {"demo", "[--out DIR]", "the water-bombing flight shipped with the tool (pictures in gauge-host-demo/)",
      demo_command},
-    {"reference", "[MODULE...] [-o FILE]",
+    {"reference", "[MODULE...] [--pictures FOLDER] [-o FILE]",
      "the gauges and their parameters for panel designers, as markdown (docs/parameters.md)", reference_command,
-     "Every module of the modules folder when none is named. Writes FILE, or stdout."},
+     "Every module of the modules folder when none is named. Writes FILE, or stdout. With --pictures, each\n"
+     "gauge's row shows its picture FOLDER/<Module>/<Gauge>.png, as gauge-host catalogue draws them."},
     {"help", "[COMMAND] [--markdown]", "this text, a command's help, or the command reference as markdown",
      help_command},
 };

@@ -103,13 +103,14 @@ int list_command(const Invocation& call)
 
 int reference_command(const Invocation& call)
 {
-    std::string              out;
+    std::string              out, pictures;
     std::vector<std::string> modules;
     for (size_t i = 0; i < call.args.size(); ++i) {
-        if (call.args[i] == "-o") {
+        if (call.args[i] == "-o" || call.args[i] == "--pictures") {
             if (i + 1 >= call.args.size())
-                throw UsageError("-o needs a FILE");
-            out = call.args[++i];
+                throw UsageError(call.args[i] + " needs a value");
+            (call.args[i] == "-o" ? out : pictures) = call.args[i + 1];
+            ++i;
         } else if (call.args[i].size() > 1 && call.args[i][0] == '-') {
             throw UsageError("unknown option '" + call.args[i] + "'");
         } else {
@@ -122,7 +123,9 @@ int reference_command(const Invocation& call)
     std::vector<ModuleReference> refs;
     for (const std::string& m : modules)
         refs.push_back(probe_module(host::module_location(m, call.module_dir)));
-    std::string text = parameters_markdown(refs);
+    if (!pictures.empty() && pictures.back() != '/')
+        pictures += '/';
+    std::string text = parameters_markdown(refs, pictures);
     if (out.empty()) {
         std::fputs(text.c_str(), stdout);
         return 0;

@@ -66,10 +66,12 @@ std::string reads_cell(const GaugeReference& g);
 std::string sends_cell(const GaugeReference& g);
 
 // A module's reference as a markdown table: | # | gauge | size | options | reads | sends |, with a
-// picture column when picture_folder is given (pictures named GAUGE.png there, relative to the page).
+// picture column when picture_folder is given (pictures named GAUGE.png there, relative to the page:
+// "./" for pictures beside the page, as in a catalogue).
 std::string module_reference_markdown(const ModuleReference& m, const std::string& picture_folder = "");
 
-// docs/parameters.md: the parameter texts for panel designers, then the reference of each module.
-std::string parameters_markdown(const std::vector<ModuleReference>& modules);
+// docs/parameters.md: the parameter texts for panel designers, then the reference of each module;
+// with a picture of each gauge when picture_prefix is given (PREFIX<Module>/<Gauge>.png).
+std::string parameters_markdown(const std::vector<ModuleReference>& modules, const std::string& picture_prefix = "");
 
 }  // namespace gauge_host

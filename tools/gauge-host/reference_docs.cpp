@@ -105,7 +105,7 @@ std::string button_tables(const std::vector<ModuleReference>& modules)
 
 }  // namespace
 
-std::string parameters_markdown(const std::vector<ModuleReference>& modules)
+std::string parameters_markdown(const std::vector<ModuleReference>& modules, const std::string& picture_prefix)
 {
     std::string text = preamble;
     for (const OptionFamily& f : option_families()) {
@@ -129,7 +129,7 @@ std::string parameters_markdown(const std::vector<ModuleReference>& modules)
     for (const ModuleReference& m : modules) {
         text += "\n### " + m.name + "\n\n" + std::to_string(m.gauges.size()) + " gauge" + (m.gauges.size() == 1 ? "" : "s") +
                 ", in the order of the module's gauge table.\n\n";
-        text += module_reference_markdown(m);
+        text += module_reference_markdown(m, picture_prefix.empty() ? "" : picture_prefix + m.name + "/");
     }
     return text;
 }
