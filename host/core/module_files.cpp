@@ -39,17 +39,19 @@ std::string file_kind(const std::string& path, std::string& reason)
     return "other";
 }
 
-// What the system's loader says about the file.
-std::string loader_reason(const std::string& path)
+// What the system's loader says about the file (on Windows, the error it left on failing).
+std::string loader_reason(const std::string& path, unsigned long code)
 {
 #if defined(_WIN32)
-    switch (GetLastError()) {
+    (void)path;
+    switch (code) {
     case 193: return "it is not a 32-bit Windows module";
     case 126: return "a library it needs is missing";
     case 5: return "access is denied";
-    default: return "the Windows loader reports error " + std::to_string(GetLastError());
+    default: return "the Windows loader reports error " + std::to_string(code);
     }
 #else
+    (void)code;
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle != nullptr) {
         dlclose(handle);
@@ -64,7 +66,7 @@ std::string loader_reason(const std::string& path)
 #endif
 }
 
-std::string cause_of(const std::string& path)
+std::string cause_of(const std::string& path, unsigned long code)
 {
     std::error_code ec;
     fs::path        p(path);
@@ -94,7 +96,7 @@ std::string cause_of(const std::string& path)
 #endif
     if (kind == "other")
         return "it is not a module: neither a Windows DLL nor a Linux shared object";
-    return loader_reason(path);
+    return loader_reason(path, code);
 }
 
 }  // namespace
@@ -112,7 +114,8 @@ std::vector<std::string> module_names_in(const std::string& folder)
 
 std::string load_failure_cause(const std::string& path)
 {
-    std::string cause  = cause_of(path);
+    const unsigned long code  = GetLastError();   // before anything else can change it
+    std::string         cause = cause_of(path, code);
     fs::path    p(path);
     fs::path    folder = p.parent_path().empty() ? fs::path(".") : p.parent_path();
     std::error_code ec;
@@ -121,8 +124,8 @@ std::string load_failure_cause(const std::string& path)
         return cause;
     std::string text = cause + "; the modules in '" + folder.string() + "' are " + joined(found);
     if (std::find(found.begin(), found.end(), p.stem().string()) == found.end())
-        if (auto near = nearest_names(p.stem().string(), found); !near.empty())
-            text += " (" + did_you_mean(near) + ")";
+        if (auto close_names = nearest_names(p.stem().string(), found); !close_names.empty())
+            text += " (" + did_you_mean(close_names) + ")";
     return text;
 }
 

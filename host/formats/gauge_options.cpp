@@ -670,10 +670,10 @@ void check_water(const OptionFamily& f, const std::string& text, Findings& out)
                       "case matter), so " + *exact + " keeps its default " + format_number(value[*exact]));
             continue;
         }
-        auto near = nearest_names(name, keys);
-        if (!near.empty())
-            out.error("unknown setting " + in_quotes(name) + " in " + in_quotes(w.text) + ": " + did_you_mean(near) + " " +
-                      near[0] + " keeps its default " + format_number(value[near[0]]));
+        auto close_names = nearest_names(name, keys);
+        if (!close_names.empty())
+            out.error("unknown setting " + in_quotes(name) + " in " + in_quotes(w.text) + ": " + did_you_mean(close_names) + " " +
+                      close_names[0] + " keeps its default " + format_number(value[close_names[0]]));
         else
             out.warning(in_quotes(w.text) + " is no water setting and is ignored (settings: " + joined(keys) + ")");
     }

@@ -139,6 +139,10 @@ public:
 
     std::vector<Diagnostic> run()
     {
+        if (shelf_.names().empty())
+            add(Severity::error, 0,
+                "no gauge modules were found in '" + shelf_.folder +
+                    "', so no gauge can be checked: give the folder of the .gau files with --modules DIR");
         for (const PanelWindow& w : cfg_.windows)
             check_window(w);
         std::stable_sort(out_.begin(), out_.end(), diagnostic_order);
@@ -175,14 +179,16 @@ private:
     void check_gauge(const PanelWindow& w, GaugeSize window, const PanelGauge& g)
     {
         const std::string  label  = g.key + " (" + g.module + "!" + g.gauge + ")";
+        if (shelf_.names().empty())
+            return;   // said once for the whole file
         const KnownModule* module = shelf_.find(g.module);
         if (module == nullptr) {
             auto        names = shelf_.names();
-            auto        near  = nearest_names(g.module, names);
+            auto        close_names  = nearest_names(g.module, names);
             std::string found = names.empty() ? "no modules are in '" + shelf_.folder + "'"
                                               : "the modules found are " + joined(names);
-            if (!near.empty())
-                add(Severity::error, g.line, "unknown module " + in_quotes(g.module) + ": " + did_you_mean(near) + " (" + found + ")");
+            if (!close_names.empty())
+                add(Severity::error, g.line, "unknown module " + in_quotes(g.module) + ": " + did_you_mean(close_names) + " (" + found + ")");
             else
                 add(Severity::warning, g.line,
                     "module " + in_quotes(g.module) + " is not one gauge-host knows (" + found +
@@ -198,7 +204,7 @@ private:
             std::vector<std::string> names;
             for (const KnownGauge& k : module->gauges)
                 names.push_back(k.name);
-            auto near = nearest_names(g.gauge, names);
+            auto close_names = nearest_names(g.gauge, names);
             std::vector<std::string> elsewhere;
             for (const KnownModule& other : shelf_.modules)
                 if (&other != module && other.find(g.gauge))
@@ -211,9 +217,9 @@ private:
             }
             add(Severity::error, g.line,
                 "module " + module->name + " has no gauge " + in_quotes(g.gauge) + ": " +
-                    (near.empty() ? "its " + std::to_string(names.size()) + " gauges are listed by 'gauge-host list " +
+                    (close_names.empty() ? "its " + std::to_string(names.size()) + " gauges are listed by 'gauge-host list " +
                                         module->name + "'"
-                                  : did_you_mean(near)));
+                                  : did_you_mean(close_names)));
             return;
         }
         check_place(w, window, g, gauge, label);

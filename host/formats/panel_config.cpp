@@ -148,8 +148,8 @@ private:
         else if (std::find(window_keys.begin(), window_keys.end(), key) == window_keys.end()) {
             std::vector<std::string> known = window_keys;
             known.push_back("gauge00");
-            if (auto near = nearest_names(key, known); !near.empty())
-                warning("unknown key " + in_quotes(key) + " in [" + section_.name + "] is ignored: " + did_you_mean(near));
+            if (auto close_names = nearest_names(key, known); !close_names.empty())
+                warning("unknown key " + in_quotes(key) + " in [" + section_.name + "] is ignored: " + did_you_mean(close_names));
         }
     }
 
@@ -185,15 +185,15 @@ private:
             s.window = &cfg_.windows.back();
             window_lines_.push_back(line_);
         } else {
-            // A section the simulator knows but we do not draw; a near miss of ours is likely a typo.
+            // A section the simulator knows but we do not draw; a close_names miss of ours is likely a typo.
             std::string base = s.lower;
             while (!base.empty() && std::isdigit(static_cast<unsigned char>(base.back())))
                 base.pop_back();
             if (!base.empty() && base != s.lower) {
                 std::string digits = s.name.substr(base.size());
-                if (auto near = nearest_names(base, {"window", "vcockpit"}); !near.empty())
+                if (auto close_names = nearest_names(base, {"window", "vcockpit"}); !close_names.empty())
                     warning("section [" + s.name + "] is not read as a panel window: did you mean [" +
-                            (near[0] == "window" ? "Window" : "VCockpit") + digits + "]?");
+                            (close_names[0] == "window" ? "Window" : "VCockpit") + digits + "]?");
             } else if (edit_distance(s.lower, "window titles") <= 2) {
                 warning("section [" + s.name + "] is not read: did you mean [Window Titles]?");
             }

@@ -1,6 +1,7 @@
 # The generated docs are what gauge-host makes now: docs/parameters.md whole, and the command
 # reference at the end of docs/gauge-host.md. scripts/update-docs.sh makes them again.
-execute_process(COMMAND ${HOST} reference Norvak_Instr Stelvar_Instr Tolvane --modules ${MODULES}
+string(REPLACE "|" ";" shipped "${SHIPPED}")
+execute_process(COMMAND ${HOST} reference ${shipped} --modules ${MODULES}
                 OUTPUT_VARIABLE made RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "gauge-host reference failed with ${rc}")

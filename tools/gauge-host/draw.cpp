@@ -45,14 +45,28 @@ struct DrawOptions {
             else if (a == "--param" && takes_param)
                 params = next();
             else if (a == "--frames") {
-                auto n = whole_within(parse_value(next()), 0, frame_limit);
-                if (!n || *n != parse_value(args[i]))
-                    throw UsageError("--frames must lie in 0.." + std::to_string(frame_limit));
-                frames = static_cast<int>(*n);
+                const std::string limit = "--frames must lie in 0.." + std::to_string(frame_limit);
+                const std::string word  = next();
+                double            n     = 0;
+                try {
+                    n = parse_value(word);
+                } catch (const HostError&) {
+                    throw UsageError(limit + ", not " + in_quotes(word));
+                }
+                auto whole = whole_within(n, 0, frame_limit);
+                if (!whole || static_cast<double>(*whole) != n)
+                    throw UsageError(limit);
+                frames = static_cast<int>(*whole);
             } else if (a == "--scale") {
-                scale = parse_value(next());
+                const std::string limit = "--scale must lie in (0, " + format_number(scale_limit) + "]";
+                const std::string word  = next();
+                try {
+                    scale = parse_value(word);
+                } catch (const HostError&) {
+                    throw UsageError(limit + ", not " + in_quotes(word));
+                }
                 if (!(scale > 0 && scale <= scale_limit))
-                    throw UsageError("--scale must lie in (0, " + format_number(scale_limit) + "]");
+                    throw UsageError(limit);
             }
             else if (a == "--set") {
                 const std::string& kv = next();

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 #include "commands.h"
 #include "host/core/module.h"
 #include "host/core/text_tools.h"
@@ -16,15 +20,24 @@ using namespace gauge_host;
 
 namespace {
 
+// The modules folder beside the folder of the program: modules/ in a build, Gauges/ in the release.
 std::string default_module_dir(const char* argv0)
 {
     if (const char* env = std::getenv("GAUGE_MODULE_PATH"))
         return env;
     std::error_code ec;
+#if defined(_WIN32)
+    char name[MAX_PATH] = {};
+    fs::path exe = GetModuleFileNameA(nullptr, name, sizeof name) > 0 ? fs::path(name) : fs::absolute(argv0);
+#else
     fs::path exe = fs::canonical("/proc/self/exe", ec);
     if (ec)
         exe = fs::absolute(argv0);
-    return (exe.parent_path().parent_path() / "modules").string();
+#endif
+    const fs::path root = exe.parent_path().parent_path();
+    if (!fs::is_directory(root / "modules", ec) && fs::is_directory(root / "Gauges", ec))
+        return (root / "Gauges").string();
+    return (root / "modules").string();
 }
 
 bool wants_help(const std::vector<std::string>& args)
