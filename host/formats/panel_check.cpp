@@ -139,10 +139,21 @@ public:
 
     std::vector<Diagnostic> run()
     {
-        if (shelf_.names().empty())
+        if (shelf_.names().empty()) {
+            // Modules of the other build are no use to this one: say so rather than "none".
+            const std::string mine  = fs::path(module_file_name("x")).extension().string();
+            const std::string other = mine == ".so" ? ".gau" : ".so";
+            bool            others = false;
+            std::error_code ec;
+            for (fs::directory_iterator it(shelf_.folder, ec), end; !ec && it != end; it.increment(ec))
+                others = others || lower_case(it->path().extension().string()) == other;
             add(Severity::error, 0,
-                "no gauge modules were found in '" + shelf_.folder +
-                    "', so no gauge can be checked: give the folder of the .gau files with --modules DIR");
+                others ? "the modules in '" + shelf_.folder + "' are " + other + " files, which this gauge-host cannot "
+                             "load (it loads " + mine + " modules, of the same sources): leave --modules out to check "
+                             "against the modules it was built with"
+                       : "no gauge modules were found in '" + shelf_.folder +
+                             "', so no gauge can be checked: give the folder of the modules with --modules DIR");
+        }
         for (const PanelWindow& w : cfg_.windows)
             check_window(w);
         std::stable_sort(out_.begin(), out_.end(), diagnostic_order);
