@@ -90,3 +90,10 @@ add_test(NAME cli_docs_current
          COMMAND ${CMAKE_COMMAND} -DHOST=${host} -DMODULES=${CMAKE_BINARY_DIR}/modules -DSOURCE=${PROJECT_SOURCE_DIR}
                  "-DSHIPPED=${shipped}"
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/docs_current.cmake)
+
+# The gauge reference found by running the gauges
+expect_cli(list_reads_and_sends 0 "${host}|list|Norvak_Instr|${modules}"
+           OUT " 29  Airspeed +300x300 +100 +800 .* none\n +reads: airspeed \\(0x3D\\)\n +sends: nothing\n.* 64  Water_System .*MinSAlt MaxSAlt MinSSpd MaxSSpd ScoopSpd DumpSpd\n +reads: drop_command \\(0xF\\).*radio_height \\(0x266\\).*\"\\(A:SURFACE TYPE,Enum\\)\"\n +sends: when connected: water_connect_1 \\(0x101AA\\), water_connect_2 \\(0x103DB\\).*on a click: scoop \\(0x103B2\\)\nmodule Norvak_Instr: id 0x13, version 0x900, 64 gauge\\(s\\)")
+expect_cli(list_one_gauge 0 "${host}|list|Stelvar_Instr|Compass_Toggle|${modules}"
+           OUT "o c t p a b h\n +reads: nothing\n +sends: on a click: toggles window 0 \\(MAIN_PANEL\\) through the host; by its parameter text also when installed: window_close \\(0x103CC\\); on a click: .*view_home.*\nmouse rectangles.*  2  child +box 3,3 13x13  left clicks")
+expect_cli(list_no_such_gauge 1 "${host}|list|Stelvar_Instr|Airspeed|${modules}" ERR "has no gauge 'Airspeed' \\(it has: Registration, " DEFINE NO_OUT=1)

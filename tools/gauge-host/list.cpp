@@ -84,11 +84,14 @@ int list_command(const Invocation& call)
         if (a.size() > 1 && a[0] == '-')
             throw UsageError("unknown option '" + a + "'");
     const std::string path = host::module_location(call.args[0], call.module_dir);
-    host::Module::load(path);   // a module that cannot be loaded is told before anything is printed
+    // A module that cannot be loaded, or a gauge it does not have, is told before anything is printed.
+    if (call.args.size() == 2)
+        host::Module::load(path)->gauge(call.args[1]);
+    else
+        host::Module::load(path);
     std::printf("%3s  %-26s %9s %9s %6s %8s %6s  %s\n", "#", "gauge", "size px", "size_x_mm", "header", "elements",
                 "rects", "options");
     if (call.args.size() == 2) {
-        host::Module::load(path)->gauge(call.args[1]);   // a missing gauge is told with the gauges there are
         print_gauge(probe_gauge(path, call.args[1]));
         print_records(path, call.args[1]);
         return 0;
