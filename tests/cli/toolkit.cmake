@@ -97,3 +97,7 @@ expect_cli(list_reads_and_sends 0 "${host}|list|Norvak_Instr|${modules}"
 expect_cli(list_one_gauge 0 "${host}|list|Stelvar_Instr|Compass_Toggle|${modules}"
            OUT "o c t p a b h\n +reads: nothing\n +sends: on a click: toggles window 0 \\(MAIN_PANEL\\) through the host; by its parameter text also when installed: window_close \\(0x103CC\\); on a click: .*view_home.*\nmouse rectangles.*  2  child +box 3,3 13x13  left clicks")
 expect_cli(list_no_such_gauge 1 "${host}|list|Stelvar_Instr|Airspeed|${modules}" ERR "has no gauge 'Airspeed' \\(it has: Registration, " DEFINE NO_OUT=1)
+string(REPEAT "z" 3000 long_word)
+file(WRITE ${work}/long_line.scn "set ${long_word} 1\n")
+expect_cli(scenario_long_line 1 "${host}|run|${work}/long_line.scn|${modules}"
+           ERR "long_line.scn:1: bad token 'zzzz.*' \\(3000 characters, the first 200 shown\\)" DEFINE LONGEST=400)

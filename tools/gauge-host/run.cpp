@@ -1,5 +1,7 @@
 // gauge-host run and demo: scenarios and their traces.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <streambuf>
 
@@ -42,7 +44,7 @@ int run(const host::Scenario& s, const std::string& module_dir, const std::strin
     std::ostream         trace(&lines);
     host::ScenarioResult r = host::run_scenario(s, trace, o);
     if (!trace)
-        throw host::HostError("cannot write the trace to stdout");
+        throw host::HostError(std::string("cannot write the trace to stdout: ") + std::strerror(errno));
     return r.failures == 0 ? 0 : 1;
 }
 
