@@ -641,7 +641,11 @@ void check_water(const OptionFamily& f, const std::string& text, Findings& out)
         if (*start == '\0') {
             out.warning(key + " at the end of the text has no number, so it keeps its default " + o.fallback);
         } else if (stop == start) {
-            out.error(key + " is followed by " + in_quotes(trimmed(text.substr(after, 12))) +
+            size_t from = after;
+            while (from < text.size() && separator(text[from]))
+                ++from;
+            const size_t to = std::min(word_end(text, from), from + 12);
+            out.error(key + " is followed by " + in_quotes(trimmed(text.substr(after, to - after))) +
                       ", not a number, so it is set to 0; write the number right after the key (" + key + "8)");
             value[key] = 0.0;
         } else {
