@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds both builds, puts the .gau modules into dist/ and
-# runs the demonstration on gauge-host (its trace on stdout, its pictures in dist/demo/).
+# The main job: installs what is missing, builds both builds, puts the .gau modules into dist/, runs
+# the demonstration on gauge-host (its trace on stdout, its pictures in dist/demo/), draws every gauge
+# (dist/catalogue/) and packs the release a panel designer installs:
+# dist/panel-gauges-<version>.tar.gz, the version from the VERSION file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -30,3 +32,24 @@ for module in "${modules[@]}"; do
   build/native/bin/gauge-host catalogue "$module" --out "dist/catalogue/$module"
 done
 echo "pictures in dist/demo: $(cd dist/demo && ls *.png | tr '\n' ' ')"
+
+echo "== release"
+version=$(tr -d ' \n' < VERSION)
+name="panel-gauges-$version"
+stage="dist/$name"
+rm -rf "$stage" "dist/$name.tar.gz"
+mkdir -p "$stage/Gauges" "$stage/examples" "$stage/reference/catalogue" "$stage/bin"
+for module in "${modules[@]}"; do
+  cp "dist/$module.gau" "$stage/Gauges/"
+  cp -r "dist/catalogue/$module" "$stage/reference/catalogue/"
+done
+cp examples/*.cfg "$stage/examples/"
+build/native/bin/gauge-host reference "${modules[@]}" --pictures catalogue -o "$stage/reference/parameters.md"
+cp build/win32/bin/gauge-host.exe "$stage/bin/"
+cp docs/install-guide.md "$stage/GUIDE.md"
+{
+  echo "panel gauges $version"
+  if git rev-parse --short HEAD >/dev/null 2>&1; then echo "built from commit $(git rev-parse --short HEAD)"; fi
+} > "$stage/VERSION.txt"
+tar -czf "dist/$name.tar.gz" -C dist "$name"
+echo "dist/$name.tar.gz: $(tar -tzf "dist/$name.tar.gz" | wc -l) files, $(du -h "dist/$name.tar.gz" | cut -f1)"

@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
-# Writes the sections of docs/gauge-host.md that gauge-host makes from its own tables (the command
-# and scenario references), in place. The test docs_current fails while they differ.
+# Makes the generated parts of the docs again from the native build: docs/parameters.md whole (the
+# gauges' parameter texts and the gauge reference) and, in docs/gauge-host.md, the command reference
+# and the names of variables and events. The native tests fail while either differs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-host=${1:-build/native/bin/gauge-host}
-"$host" help --markdown > build/generated-docs.md
-python3 - build/generated-docs.md docs/gauge-host.md <<'PY'
-import re, sys
-generated = open(sys.argv[1]).read()
-doc_path = sys.argv[2]
-doc = open(doc_path).read()
-for m in re.finditer(r'<!-- (.+?): made by .*?-->\n.*?<!-- end of \1 -->\n', generated, re.S):
-    section, name = m.group(0), re.escape(m.group(1))
-    pattern = re.compile(r'<!-- ' + name + r': made by .*?-->\n.*?<!-- end of ' + name + r' -->\n', re.S)
-    if not pattern.search(doc):
-        sys.exit(f"{doc_path} has no section '{m.group(1)}' to write")
-    doc = pattern.sub(lambda _: section, doc)
-open(doc_path, 'w').write(doc)
+host=build/native/bin/gauge-host
+[ -x "$host" ] || { echo "update-docs: build the native preset first ($host is missing)" >&2; exit 1; }
+mapfile -t modules < <(scripts/modules.sh)
+"$host" reference "${modules[@]}" -o docs/parameters.md
+block=$(mktemp)
+trap 'rm -f "$block"' EXIT
+"$host" help --markdown > "$block"
+python3 - "$block" docs/gauge-host.md <<'PY'
+import sys
+block = open(sys.argv[1]).read()
+path = sys.argv[2]
+doc = open(path).read()
+start = doc.index("<!-- gauge-host help --markdown -->")
+end_marker = "<!-- end of gauge-host help --markdown -->\n"
+end = doc.index(end_marker) + len(end_marker)
+open(path, "w").write(doc[:start] + block + doc[end:])
 PY
-echo "docs/gauge-host.md: generated sections written"
+echo "docs/parameters.md and docs/gauge-host.md made from $host"

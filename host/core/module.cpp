@@ -1,5 +1,7 @@
 #include "host/core/module.h"
 
+#include "host/core/module_files.h"
+
 #include <filesystem>
 
 #include <algorithm>
@@ -12,11 +14,11 @@ std::unique_ptr<Module> Module::load(const std::string& path)
     m->path_   = path;
     m->handle_ = LoadLibraryA(path.c_str());
     if (m->handle_ == nullptr)
-        throw HostError("cannot load module '" + path + "' (error " + std::to_string(GetLastError()) + ")");
+        throw HostError("cannot load module '" + path + "': " + load_failure_cause(path));
     m->linkage_      = reinterpret_cast<LinkageView*>(GetProcAddress(m->handle_, "Linkage"));
     m->import_table_ = reinterpret_cast<ImportTableRecord*>(GetProcAddress(m->handle_, "ImportTable"));
     if (m->linkage_ == nullptr)
-        throw HostError("module '" + path + "' exports no Linkage");
+        throw HostError("module '" + path + "' exports no Linkage: it is a library, but not a gauge module");
     if (m->import_table_ == nullptr)
         throw HostError("module '" + path + "' exports no ImportTable");
     if (m->import_table_->services_id != import_panel_services_id)

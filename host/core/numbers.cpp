@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <optional>
 
+#include "frame/sim_ids.h"
 #include "host/core/module.h"
+#include "host/core/text_tools.h"
 
 namespace host {
 
@@ -36,8 +38,10 @@ const NamedId* find_id(IdKind kind, uint32_t value)
 
 const NamedId* find_id(IdKind kind, std::string_view name)
 {
+    // Names are read in any case: "Stall_Warning" is stall_warning.
+    const std::string lower = lower_case(std::string(name));
     for (const NamedId& id : named_ids)
-        if (id.kind == kind && name == id.name)
+        if (id.kind == kind && lower == id.name)
             return &id;
     return nullptr;
 }
@@ -103,7 +107,13 @@ uint32_t parse_id(const std::string& word, IdKind kind)
     if (starts_like_a_name(word)) {
         if (const NamedId* id = find_id(kind, word))
             return id->value;
-        throw HostError(std::string("no ") + kind_word(kind) + " named '" + word + "'");
+        std::vector<std::string> names;
+        for (const NamedId& id : named_ids)
+            if (id.kind == kind)
+                names.push_back(id.name);
+        const std::string hint = did_you_mean(nearest_names(word, names));
+        throw HostError(std::string("no ") + kind_word(kind) + " named '" + word + "'" +
+                        (hint.empty() ? "" : " (" + hint + ")"));
     }
     if (auto v = read_u32(word))
         return *v;

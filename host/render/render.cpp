@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 #include <memory>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "host/core/bitmap.h"
@@ -186,8 +188,20 @@ void draw_gauge(cairo_t* cr, Gauge& gauge, SurfaceCache* cache = nullptr)
 
 void write_png(cairo_surface_t* surface, const std::string& path)
 {
-    if (cairo_surface_write_to_png(surface, path.c_str()) != CAIRO_STATUS_SUCCESS)
-        throw HostError("cannot write picture '" + path + "'");
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
+        throw HostError("cannot draw picture '" + path + "': " + cairo_status_to_string(cairo_surface_status(surface)));
+    cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
+    if (status == CAIRO_STATUS_SUCCESS)
+        return;
+    // Cairo says only that writing failed; the file system says why.
+    std::string reason = cairo_status_to_string(status);
+    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
+        std::fclose(f);
+        std::remove(path.c_str());   // no half-written picture is left behind
+    } else {
+        reason = std::strerror(errno);
+    }
+    throw HostError("cannot write picture '" + path + "': " + reason);
 }
 
 }  // namespace
@@ -237,7 +251,7 @@ void render_png(Gauge& gauge, const std::string& path, double scale)
 }
 
 void render_panel_png(const std::vector<Placement>& gauges, int width, int height, const std::string& path,
-                      double scale)
+                      double scale, const Image* background)
 {
     if (width <= 0 || height <= 0) {
         for (const Placement& p : gauges) {
@@ -254,6 +268,23 @@ void render_panel_png(const std::vector<Placement>& gauges, int width, int heigh
     cairo_scale(cr, scale, scale);
     cairo_set_source_rgb(cr, 0.12, 0.13, 0.14);
     cairo_paint(cr);
+    if (background != nullptr && background->width > 0 && background->height > 0) {
+        SurfacePtr picture(cairo_image_surface_create(CAIRO_FORMAT_RGB24, background->width, background->height),
+                           cairo_surface_destroy);
+        cairo_surface_flush(picture.get());
+        unsigned char* data   = cairo_image_surface_get_data(picture.get());
+        int            stride = cairo_image_surface_get_stride(picture.get());
+        for (int y = 0; data != nullptr && y < background->height; ++y)
+            std::memcpy(data + static_cast<size_t>(y) * stride, &background->pixels[static_cast<size_t>(y) * background->width],
+                        static_cast<size_t>(background->width) * 4);
+        cairo_surface_mark_dirty(picture.get());
+        cairo_save(cr);
+        cairo_scale(cr, double(width) / background->width, double(height) / background->height);
+        cairo_set_source_surface(cr, picture.get(), 0, 0);
+        cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);   // no dark seam at the edges
+        cairo_paint(cr);
+        cairo_restore(cr);
+    }
     try {
         for (const Placement& p : gauges) {
             if (p.gauge->width() <= 0 || p.gauge->height() <= 0)

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "host/core/bitmap.h"
 #include "host/core/gauge.h"
 
 struct _cairo;   // cairo_t
@@ -49,8 +50,9 @@ struct Placement {
     int    x, y, width, height;
 };
 
-// Draws a panel window of the given size (0 fits the gauges) with its gauges, and writes a PNG.
+// Draws a panel window of the given size (0 fits the gauges) with its background bitmap stretched
+// over the whole window, when there is one, and its gauges, and writes a PNG.
 void render_panel_png(const std::vector<Placement>& gauges, int width, int height, const std::string& path,
-                      double scale = 1.0);
+                      double scale = 1.0, const Image* background = nullptr);
 
 }  // namespace host

@@ -36,7 +36,7 @@ TEST(SimIds, ScriptsReadNamesAsTheirNumbersAndPrintBoth)
         parse_token("airsped");
         FAIL() << "a misspelt name was read";
     } catch (const HostError& e) {
-        EXPECT_STREQ(e.what(), "no token named 'airsped'");
+        EXPECT_STREQ(e.what(), "no token named 'airsped' (did you mean airspeed?)");
     }
     EXPECT_EQ(id_text(IdKind::token, token::airspeed), "0x3D (airspeed)");
     EXPECT_EQ(id_text(IdKind::token, 0x7FFF), "0x7FFF");

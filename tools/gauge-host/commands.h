@@ -22,17 +22,22 @@ struct Command {
     const char* synopsis;   // the words after the name, as in the usage text
     const char* summary;    // one line
     int (*run)(const Invocation&);
+    const char* details = nullptr;   // what --help adds: the options, one a line, and what is written where
 };
 
 // Every verb in the order the usage text lists them.
 std::span<const Command> commands();
 
-// The usage text and the markdown reference, both made from the table.
+// The usage text and the markdown reference, both made from the table; the help of one verb.
 std::string usage_text();
 std::string reference_markdown();
+std::string command_help(const Command& command);
+const Command* find_command(const std::string& name);
 
 // Verbs, one file each.
 int list_command(const Invocation&);
+int check_command(const Invocation&);
+int reference_command(const Invocation&);
 int render_command(const Invocation&);
 int panel_command(const Invocation&);
 int catalogue_command(const Invocation&);
@@ -45,5 +50,12 @@ int help_command(const Invocation&);
 struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// A write that failed: the message names the path and the reason. Exit status 1.
+[[noreturn]] void write_failed(const std::string& path, const std::string& reason);
+// Writes a whole text file or nothing: into a file beside it first, then renamed into place.
+void write_text_file(const std::string& path, const std::string& text);
+// Makes sure a folder exists and can be written into, before anything is written there.
+void writable_folder(const std::string& folder);
 
 }  // namespace gauge_host
