@@ -22,7 +22,7 @@ public:
     };
 
     PanelHost();
-    ~PanelHost();
+    virtual ~PanelHost();
     PanelHost(const PanelHost&)            = delete;
     PanelHost& operator=(const PanelHost&) = delete;
 
