@@ -24,3 +24,18 @@ bool walk_elements(ElementHeader* element, Visit&& visit, ElementHeader* parent 
                 return false;
     return true;
 }
+
+// An element kind as messages and listings name it.
+constexpr const char* element_kind_name(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::static_image: return "static image";
+    case ElementKind::needle: return "needle";
+    case ElementKind::string: return "string";
+    case ElementKind::slider: return "slider";
+    case ElementKind::icon: return "icon";
+    case ElementKind::moving_image: return "moving image";
+    case ElementKind::sprite: return "sprite";
+    }
+    return "unknown element";
+}

@@ -25,20 +25,6 @@ private:
     Gauge*     previous_;
 };
 
-const char* kind_name(ElementKind kind)
-{
-    switch (kind) {
-    case ElementKind::static_image: return "static image";
-    case ElementKind::needle: return "needle";
-    case ElementKind::string: return "string";
-    case ElementKind::slider: return "slider";
-    case ElementKind::icon: return "icon";
-    case ElementKind::moving_image: return "moving image";
-    case ElementKind::sprite: return "sprite";
-    }
-    return "unknown element";
-}
-
 GaugeHeader610* as_610(GaugeHeader* header) { return reinterpret_cast<GaugeHeader610*>(header); }
 
 }  // namespace
@@ -131,7 +117,7 @@ void Gauge::install_elements()
         ElementHeader* e = s.element;
         if (e->gauge == nullptr)
             e->gauge = entry_.header;
-        std::string where = "gauge '" + label_ + "': element " + std::to_string(s.index) + " (" + kind_name(e->kind) + ")";
+        std::string where = "gauge '" + label_ + "': element " + std::to_string(s.index) + " (" + element_kind_name(e->kind) + ")";
         if (static_cast<uint32_t>(e->kind) > static_cast<uint32_t>(ElementKind::sprite))
             throw HostError(where + " has unknown kind " + std::to_string(static_cast<uint32_t>(e->kind)));
         if (e->kind == ElementKind::string) {

@@ -13,20 +13,6 @@ namespace gauge_host {
 
 namespace {
 
-const char* kind_name(ElementKind kind)
-{
-    switch (kind) {
-    case ElementKind::static_image: return "static image";
-    case ElementKind::needle: return "needle";
-    case ElementKind::string: return "string";
-    case ElementKind::slider: return "slider";
-    case ElementKind::icon: return "icon";
-    case ElementKind::moving_image: return "moving image";
-    case ElementKind::sprite: return "sprite";
-    }
-    return "?";
-}
-
 const char* rect_type(uint32_t type)
 {
     switch (type) {
@@ -58,7 +44,7 @@ void print_records(const std::string& path, const std::string& gauge)
     std::printf("\nelements (drawing order):\n");
     int index = 0;
     walk_elements(e.header->elements ? e.header->elements[0] : nullptr, [&](ElementHeader* el, ElementHeader*, int depth) {
-        std::printf("  %2d  %*s%-12s bitmap %-6s at %d,%d\n", index++, depth * 2, "", kind_name(el->kind),
+        std::printf("  %2d  %*s%-12s bitmap %-6s at %d,%d\n", index++, depth * 2, "", element_kind_name(el->kind),
                     el->bitmap_id == no_bitmap ? "none" : std::to_string(el->bitmap_id).c_str(), el->x, el->y);
     });
     if (e.version() != gauge_header_version_800)
