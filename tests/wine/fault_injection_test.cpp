@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "host/environment.h"
-#include "host/panel_host.h"
+#include "host/world/world.h"
+#include "host/core/panel_host.h"
 
 using namespace host;
 
@@ -209,7 +209,7 @@ TEST(FaultyDirectSound, EachFailingCallSilencesTheModuleAndTheSwitchGoesOnWorkin
         faults      = {};
         faults.fail = c.call;
         {
-            PanelHost host;
+            SimulatedPanel host;
             Module&   stelvar = host.load_module("modules\\Stelvar_Instr.gau");
             ASSERT_TRUE(use_faulty_direct_sound(stelvar.handle()));
             Gauge* g = &host.add_gauge(stelvar, "Battery_Switch");
@@ -248,7 +248,7 @@ TEST(FaultyDirectSound, EachFailingCallSilencesTheModuleAndTheSwitchGoesOnWorkin
 
 struct ScoopingDll : ::testing::Test {
     static constexpr uint32_t left_tank = 0x0B8C, right_tank = 0x0BA4, step = 41943;
-    PanelHost    host;
+    SimulatedPanel    host;
     Module&      norvak = host.load_module("modules\\Norvak_Instr.gau");
     Environment& env    = environment_of(host);
     Gauge*       panel  = nullptr;
