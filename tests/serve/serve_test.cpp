@@ -92,8 +92,8 @@ TEST(WorkbenchSession, SavedScenarioPrintsTheSessionsTrace)
     EXPECT_NE(text.find("\nframes 40\n"), std::string::npos);
     EXPECT_EQ(run_text(text), trace);
     // The flight did something worth replaying: water came aboard and a drop began.
-    auto has = [&](const char* what) {
-        return std::any_of(trace.begin(), trace.end(), [&](const std::string& l) { return l.find(what) != std::string::npos; });
+    auto has = [&lines = trace](const char* what) {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(what) != std::string::npos; });
     };
     EXPECT_TRUE(has("event 0x103B2 (scoop) value 0 from Window00.6"));
     EXPECT_TRUE(has("water left "));
