@@ -56,17 +56,17 @@ void distribute_answers(uint8_t* base, uint8_t* end, uint32_t reads)
         const uint32_t id = get32(p);
         if (id == 0)
             break;
-        if (id != ext_read_id && id != ext_write_id) {
+        if (id != ext::read_id && id != ext::write_id) {
             put32(p, 0);
             break;
         }
-        const long header = id == ext_read_id ? 16 : 12;
+        const long header = id == ext::read_id ? 16 : 12;
         if (end - p < header)
             break;
         const uint32_t n = get32(p + 8);
         if (n > static_cast<uint64_t>(end - p - header))
             break;
-        if (id == ext_read_id) {
+        if (id == ext::read_id) {
             const auto at = static_cast<uint32_t>(p - base);
             while (k < reads && ext_link.read[k].at < at)
                 ++k;
@@ -84,26 +84,26 @@ int ext_open(uint32_t required_version, uint32_t* result, void* buffer, uint32_t
 {
     if (ext_link.base != nullptr)
         return failed(result, ext::already_open);
-    if (buffer == nullptr || size < ext_min_buffer)
+    if (buffer == nullptr || size < ext::min_buffer)
         return failed(result, ext::bad_buffer);
     ext_link.receiver_version = 0;
     ext_link.host_version     = 0;
     ext_link.window           = FindWindowExA(nullptr, nullptr, "UIPCMAIN", nullptr);
     if (ext_link.window == nullptr)
         return failed(result, ext::no_window);
-    ext_link.limit = size < ext_max_buffer ? size : ext_max_buffer;
+    ext_link.limit = size < ext::max_buffer ? size : ext::max_buffer;
     ext_link.base  = static_cast<uint8_t*>(buffer);
     ext_link.next  = ext_link.base + 4;
     ext_link.reads = 0;
 
-    const uint16_t client_version = ext_client_version;
+    const uint16_t client_version = ext::client_version;
     if (!ext_read(ext::receiver_version_offset, 4, &ext_link.receiver_version, result) ||
         !ext_read(ext::host_version_offset, 4, &ext_link.host_version, result) ||
         !ext_write(ext::client_version_offset, 2, &client_version, result) || !ext_process(result)) {
         close_link();
         return 0;
     }
-    if (ext_link.receiver_version < ext_min_receiver_version || ext_link.host_version >> 16 != ext_host_version_mark) {
+    if (ext_link.receiver_version < ext::min_receiver_version || ext_link.host_version >> 16 != ext::host_version_mark) {
         close_link();
         return failed(result, ext::bad_version);
     }
@@ -122,7 +122,7 @@ int ext_read(uint32_t offset, uint32_t bytes, void* destination, uint32_t* resul
     if (!fits(bytes, 24) || ext_link.reads >= ext_max_reads)
         return failed(result, ext::no_room);
     uint8_t* record = ext_link.next;
-    put32(record, ext_read_id);
+    put32(record, ext::read_id);
     put32(record + 4, offset);
     put32(record + 8, bytes);
     put32(record + 12, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(destination)));
@@ -139,7 +139,7 @@ int ext_write(uint32_t offset, uint32_t bytes, const void* source, uint32_t* res
     if (!fits(bytes, 20))
         return failed(result, ext::no_room);
     uint8_t* record = ext_link.next;
-    put32(record, ext_write_id);
+    put32(record, ext::write_id);
     put32(record + 4, offset);
     put32(record + 8, bytes);
     if (bytes > 0)
@@ -159,7 +159,7 @@ int ext_process(uint32_t* result)
     put32(end, 0);
     put32(base, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&ext_process)));
 
-    const LRESULT reply = SendMessageA(ext_link.window, ext_message, static_cast<WPARAM>(end - (base + 4)),
+    const LRESULT reply = SendMessageA(ext_link.window, ext::message, static_cast<WPARAM>(end - (base + 4)),
                                        reinterpret_cast<LPARAM>(base));
     // The queue is emptied whatever the reply.
     const uint32_t reads = ext_link.reads;

@@ -11,28 +11,8 @@
 
 #include "frame/sim_ids.h"
 
-// Result codes are ext::ok, ext::no_window, ... and the data space offsets ext::*_offset
-// (frame/sim_ids.h). The tests still name the result codes as below.
-constexpr uint32_t ext_ok                 = ext::ok;
-constexpr uint32_t ext_already_open       = ext::already_open;
-constexpr uint32_t ext_no_window          = ext::no_window;
-constexpr uint32_t ext_bad_buffer         = ext::bad_buffer;
-constexpr uint32_t ext_bad_version        = ext::bad_version;
-constexpr uint32_t ext_wrong_host_version = ext::wrong_host_version;
-constexpr uint32_t ext_closed             = ext::closed;
-constexpr uint32_t ext_nothing_queued     = ext::nothing_queued;
-constexpr uint32_t ext_not_answered       = ext::not_answered;
-constexpr uint32_t ext_no_room            = ext::no_room;
-
-// The protocol
-constexpr UINT     ext_message            = 0x482;
-constexpr uint32_t ext_min_buffer         = 32;
-constexpr uint32_t ext_max_buffer         = 0x7F00;
-constexpr uint32_t ext_read_id            = 1;
-constexpr uint32_t ext_write_id           = 2;
-constexpr uint32_t ext_min_receiver_version    = 0x19980005;
-constexpr uint32_t ext_host_version_mark       = 0xFADE;
-constexpr uint16_t ext_client_version          = 1200;
+// Result codes (ext::ok, ext::no_window, ...), the data space offsets (ext::*_offset) and the
+// protocol's constants (ext::message, ext::read_id, ...) are in frame/sim_ids.h.
 
 // A read waiting in the queue: where its record starts in the buffer, its byte count and where its
 // answer goes. The answers are handed out from this list, never from addresses or counts in the
@@ -42,7 +22,7 @@ struct ExtQueuedRead {
     uint32_t bytes;
     void*    destination;
 };
-constexpr uint32_t ext_max_reads = ext_max_buffer / 16;
+constexpr uint32_t ext_max_reads = ext::max_buffer / 16;
 
 struct ExtLink {
     HWND          window;             // null when closed

@@ -310,6 +310,18 @@ namespace ext          { SIM_EXT_OFFSETS(SIM_ID_CONSTANT) SIM_EXT_RESULTS(SIM_ID
 namespace image_flags  { SIM_IMAGE_FLAGS(SIM_ID_CONSTANT) }
 #undef SIM_ID_CONSTANT
 
+// The external interface's protocol, spoken by the client library and by the host's stand-in window.
+namespace ext {
+inline constexpr uint32_t message              = 0x482;        // the window message that carries a batch
+inline constexpr uint32_t min_buffer           = 32;           // bytes of the smallest request buffer
+inline constexpr uint32_t max_buffer           = 0x7F00;       // bytes of the largest
+inline constexpr uint32_t read_id              = 1;            // record kinds inside a batch
+inline constexpr uint32_t write_id             = 2;
+inline constexpr uint32_t min_receiver_version = 0x19980005;
+inline constexpr uint32_t host_version_mark    = 0xFADE;       // high half of the host version word
+inline constexpr uint16_t client_version       = 1200;
+}  // namespace ext
+
 static_assert((image_flags::plain  == (image_flags::transparent | image_flags::erase)) &&
               (image_flags::lamp   == (image_flags::plain | image_flags::bright)) &&
               (image_flags::knob   == (image_flags::plain | image_flags::moving)) &&

@@ -19,7 +19,7 @@ fuzz::Input* answers = nullptr;
 
 LRESULT answer(HWND, UINT message, WPARAM wparam, LPARAM lparam)
 {
-    if (message != ext_message || answers == nullptr)
+    if (message != ext::message || answers == nullptr)
         return 0;
     auto* base = reinterpret_cast<uint8_t*>(lparam);
     const size_t owned = 4 + wparam;   // the first word and the records
@@ -77,7 +77,7 @@ void receiver(fuzz::Input& in)
         return;
     std::unique_ptr<uint8_t[]> buffer(new uint8_t[request.size()]);
     std::memcpy(buffer.get(), request.data(), request.size());
-    SendMessageA(env.interface_window(), ext_message, request.size() - 4, reinterpret_cast<LPARAM>(buffer.get()));
+    SendMessageA(env.interface_window(), ext::message, request.size() - 4, reinterpret_cast<LPARAM>(buffer.get()));
     env.mirror_tanks();
 }
 

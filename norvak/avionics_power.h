@@ -6,10 +6,13 @@
 
 #include <cstdint>
 
-inline int32_t com1_power = 0;
-inline int32_t com2_power = 0;
-inline int32_t nav1_power = 0;
-inline int32_t nav2_power = 0;
-inline int32_t atc_power  = 0;
-inline int32_t adf_power  = 0;
-inline int32_t adf_tone   = 0;   // TONE selected and the host's ADF audio switched on
+struct AvionicsPower {
+    int32_t com1;
+    int32_t com2;
+    int32_t nav1;
+    int32_t nav2;
+    int32_t atc;
+    int32_t adf;
+    int32_t adf_tone;   // TONE selected and the host's ADF audio switched on
+};
+inline AvionicsPower avionics;   // all zero: every head off

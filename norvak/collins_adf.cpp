@@ -1,6 +1,6 @@
 // Collins_ADF: the ADF receiver head. Shows the host's ADF frequency in kHz with one decimal, asks
 // the host to step it digit by digit or by the concentric knob, and carries the OFF / ANT / ADF /
-// TONE mode knob, of which OFF, ADF and TONE can be clicked. It owns adf_power and adf_tone.
+// TONE mode knob, of which OFF, ADF and TONE can be clicked. It owns avionics.adf and avionics.adf_tone.
 //
 // The host owns the receiver (steps, carries, wrap-around); the head keeps the whole part between
 // 200 and 1600 kHz by refusing to ask for a step that would leave that range.
@@ -46,13 +46,13 @@ static double GAUGE_CALL adf_display_update(ElementHeader* element)
     adf_whole_khz  = decode_adf_whole_khz();
     adf_tenths     = decode_adf_tenths();
     const double f = adf_whole_khz + adf_tenths / 10;
-    set_hidden(element, adf_power == 0);
+    set_hidden(element, avionics.adf == 0);
     write_element_text(element, f >= 1000 ? "%4.1f" : "0%4.1f", f);
     return 0.0;
 }
 
 static double GAUGE_CALL mode_knob_frame(ElementHeader*) { return adf_mode_frame; }
-static double GAUGE_CALL power_indicator(ElementHeader*) { return adf_power != 0 ? 0.0 : -1.0; }
+static double GAUGE_CALL power_indicator(ElementHeader*) { return avionics.adf != 0 ? 0.0 : -1.0; }
 
 // Tuning. Each up limit is 1600 less the zone's step and each down limit 200 plus it, so no request
 // takes the whole part out of 200..1600. The tenths zones refresh only the tenths and test the whole
@@ -60,14 +60,14 @@ static double GAUGE_CALL power_indicator(ElementHeader*) { return adf_power != 0
 static void tune_whole(double limit, bool up, uint32_t event_id)
 {
     adf_whole_khz = decode_adf_whole_khz();
-    if (adf_power != 0 && (up ? adf_whole_khz <= limit : adf_whole_khz >= limit))
+    if (avionics.adf != 0 && (up ? adf_whole_khz <= limit : adf_whole_khz >= limit))
         trigger_key_event(event_id, 0);
 }
 
 static void tune_tenths(double limit, bool up, uint32_t event_id)
 {
     adf_tenths = decode_adf_tenths();
-    if (adf_power != 0 && (up ? adf_whole_khz <= limit : adf_whole_khz >= limit))
+    if (avionics.adf != 0 && (up ? adf_whole_khz <= limit : adf_whole_khz >= limit))
         trigger_key_event(event_id, 0);
 }
 
@@ -86,13 +86,13 @@ static int32_t GAUGE_CALL tenths_down(MouseClick*, uint32_t) { tune_tenths(200, 
 // silent.
 static int32_t GAUGE_CALL mode_off_click(MouseClick*, uint32_t)
 {
-    if (adf_power == 0)
+    if (avionics.adf == 0)
         return 0;
     adf_mode_frame = mode_off;
     play_click(adf_sound);
-    adf_power = 0;
-    if (adf_tone != 0) {
-        adf_tone = 0;
+    avionics.adf = 0;
+    if (avionics.adf_tone != 0) {
+        avionics.adf_tone = 0;
         trigger_key_event(event::adf_audio_off, 0);
     }
     return 0;
@@ -102,17 +102,17 @@ static int32_t GAUGE_CALL mode_off_click(MouseClick*, uint32_t)
 // knob and tells the host whether the audio is on. Selecting the mode already set does nothing.
 static void select_mode(int32_t frame, int32_t tone)
 {
-    if (adf_power == 0 && adf_tone == 0) {
+    if (avionics.adf == 0 && avionics.adf_tone == 0) {
         adf_mode_frame = frame;
         play_click(adf_sound);
-        adf_power = 1;
+        avionics.adf = 1;
         if (tone != 0) {
-            adf_tone = 1;
+            avionics.adf_tone = 1;
             trigger_key_event(event::adf_audio_on, 0);
         }
-    } else if (adf_power != 0 && (adf_tone != 0) != (tone != 0)) {
+    } else if (avionics.adf != 0 && (avionics.adf_tone != 0) != (tone != 0)) {
         adf_mode_frame = frame;
-        adf_tone       = tone;
+        avionics.adf_tone       = tone;
         trigger_key_event(tone != 0 ? event::adf_audio_on : event::adf_audio_off, 0);
     }
 }

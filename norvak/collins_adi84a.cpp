@@ -60,7 +60,7 @@ static double GAUGE_CALL rad_alt_flag(ElementHeader* element)
 static double GAUGE_CALL glideslope_pointer(ElementHeader* element)
 {
     Slider* slider = reinterpret_cast<Slider*>(element);
-    set_hidden(element, nav1_power == 0 || read_token(token::glideslope_valid) < 0.5);
+    set_hidden(element, avionics.nav1 == 0 || read_token(token::glideslope_valid) < 0.5);
     return slider->y_source.value.f64;
 }
 
@@ -74,7 +74,7 @@ static double GAUGE_CALL square(ElementHeader* element)
 // GS flag shows and the localizer scale stays covered.
 static bool nav1_unusable()
 {
-    if (nav1_power == 0 || read_token_u32(token::nav_receiver_failed) != 0)
+    if (avionics.nav1 == 0 || read_token_u32(token::nav_receiver_failed) != 0)
         return true;
     return read_token(token::nav_gps) == 0.0 &&
            (read_token_u32(token::nav_signal_flagged) != 0 || read_token(token::nav_signal_strength) < 20.0);

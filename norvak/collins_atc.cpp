@@ -1,7 +1,7 @@
 // Collins_ATC: the transponder head. Shows the host's transponder code (four packed BCD digits,
 // thousands first) and asks the host to step it digit by digit; the left half of the tuning knob
 // steps the upper two digits as a pair, the right half sends the host's two further transponder
-// events. Only the OFF and ON positions of the mode knob are used. Its power flag is atc_power.
+// events. Only the OFF and ON positions of the mode knob are used. Its power flag is avionics.atc.
 #include <cstdint>
 
 #include "avionics_power.h"
@@ -29,17 +29,17 @@ static void GAUGE_CALL atc_head_callback(GaugeHeader*, int32_t service_id, HostW
 static double GAUGE_CALL atc_display_update(ElementHeader* element)
 {
     atc_code = decode_bcd_code(token::transponder_code);
-    set_hidden(element, atc_power == 0);
+    set_hidden(element, avionics.atc == 0);
     write_element_text(element, "%0004.0f", atc_code);
     return 0.0;
 }
 
 static double GAUGE_CALL switch_frame(ElementHeader*) { return atc_switch_frame; }
-static double GAUGE_CALL power_indicator(ElementHeader*) { return atc_power != 0 ? 0.0 : -1.0; }
+static double GAUGE_CALL power_indicator(ElementHeader*) { return avionics.atc != 0 ? 0.0 : -1.0; }
 
 static void send_if_powered(uint32_t event_id)
 {
-    if (atc_power != 0)
+    if (avionics.atc != 0)
         trigger_key_event(event_id, 0);
 }
 
@@ -57,7 +57,7 @@ static int32_t GAUGE_CALL units_down(MouseClick*, uint32_t) { send_if_powered(ev
 static void step_upper_pair(uint32_t hundreds_event, uint32_t thousands_event, int32_t carry_digit)
 {
     atc_code = decode_bcd_code(token::transponder_code);
-    if (atc_power == 0)
+    if (avionics.atc == 0)
         return;
     const int32_t hundreds = static_cast<int32_t>(atc_code / 100) % 10;
     trigger_key_event(hundreds_event, 0);
@@ -89,20 +89,20 @@ static int32_t GAUGE_CALL right_down(MouseClick*, uint32_t) { step_lower_pair(ev
 
 static int32_t GAUGE_CALL switch_off(MouseClick*, uint32_t)
 {
-    if (atc_power != 0) {
+    if (avionics.atc != 0) {
         atc_switch_frame = atc_knob_at_off;
         play_click(atc_sound);
-        atc_power = 0;
+        avionics.atc = 0;
     }
     return 0;
 }
 
 static int32_t GAUGE_CALL switch_on(MouseClick*, uint32_t)
 {
-    if (atc_power == 0) {
+    if (avionics.atc == 0) {
         atc_switch_frame = atc_knob_at_on;
         play_click(atc_sound);
-        atc_power = 1;
+        avionics.atc = 1;
     }
     return 0;
 }

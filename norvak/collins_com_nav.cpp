@@ -89,7 +89,7 @@ static constexpr RadioHead radio_head(const RadioHeadRow& row)
 }
 
 constinit RadioHead collins_com1 = radio_head<collins_com1>({
-    .name = "Collins_COM1", .face = 380, .frequency_token = token::com1_frequency, .power = &com1_power,
+    .name = "Collins_COM1", .face = 380, .frequency_token = token::com1_frequency, .power = &avionics.com1,
     .decode_whole_mhz = decode_com_whole_mhz, .whole_up_below = 135, .whole_down_above = 118,
     .whole_up_event = event::com1_whole_up, .whole_down_event = event::com1_whole_down,
     .fraction_up_event = event::com1_fraction_up, .fraction_down_event = event::com1_fraction_down,
@@ -97,7 +97,7 @@ constinit RadioHead collins_com1 = radio_head<collins_com1>({
     .help_id = 0, .window_help_id = 0, .tooltip = "Communications Radio COM1 - %1!07.3f! MHz",
 });
 constinit RadioHead collins_com2 = radio_head<collins_com2>({
-    .name = "Collins_COM2", .face = 390, .frequency_token = token::com2_frequency, .power = &com2_power,
+    .name = "Collins_COM2", .face = 390, .frequency_token = token::com2_frequency, .power = &avionics.com2,
     .decode_whole_mhz = decode_com_whole_mhz, .whole_up_below = 135, .whole_down_above = 118,
     .whole_up_event = event::com2_whole_up, .whole_down_event = event::com2_whole_down,
     .fraction_up_event = event::com2_fraction_up, .fraction_down_event = event::com2_fraction_down,
@@ -105,7 +105,7 @@ constinit RadioHead collins_com2 = radio_head<collins_com2>({
     .help_id = 0, .window_help_id = 0, .tooltip = "Communications Radio COM2 - %1!07.3f! MHz",
 });
 constinit RadioHead collins_nav1 = radio_head<collins_nav1>({
-    .name = "Collins_NAV1", .face = 400, .frequency_token = token::nav1_frequency, .power = &nav1_power,
+    .name = "Collins_NAV1", .face = 400, .frequency_token = token::nav1_frequency, .power = &avionics.nav1,
     .decode_whole_mhz = decode_nav_whole_mhz, .whole_up_below = 117, .whole_down_above = 108,
     .whole_up_event = event::nav1_whole_up, .whole_down_event = event::nav1_whole_down,
     .fraction_up_event = event::nav1_fraction_up, .fraction_down_event = event::nav1_fraction_down,
@@ -114,7 +114,7 @@ constinit RadioHead collins_nav1 = radio_head<collins_nav1>({
     .tooltip = "Navigation Radio NAV1 - %1!07.3f! MHz",
 });
 constinit RadioHead collins_nav2 = radio_head<collins_nav2>({
-    .name = "Collins_NAV2", .face = 410, .frequency_token = token::nav2_frequency, .power = &nav2_power,
+    .name = "Collins_NAV2", .face = 410, .frequency_token = token::nav2_frequency, .power = &avionics.nav2,
     .decode_whole_mhz = decode_nav_whole_mhz, .whole_up_below = 117, .whole_down_above = 108,
     .whole_up_event = event::nav2_whole_up, .whole_down_event = event::nav2_whole_down,
     .fraction_up_event = event::nav2_fraction_up, .fraction_down_event = event::nav2_fraction_down,

@@ -29,7 +29,7 @@ static void GAUGE_CALL dme_callback(GaugeHeader*, int32_t service_id, HostWord e
 // Any source other than 1 or 2 counts as powered.
 static bool selected_receiver_off()
 {
-    return (dme_source == 1 && nav1_power == 0) || (dme_source == 2 && nav2_power == 0);
+    return (dme_source == 1 && avionics.nav1 == 0) || (dme_source == 2 && avionics.nav2 == 0);
 }
 
 // A reading whose text would not fit its window (far out of range) shows the window's dashes, as a

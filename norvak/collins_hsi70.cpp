@@ -36,14 +36,14 @@ static double GAUGE_CALL to_from_arrow(ElementHeader* element)
         set_hidden(element, true);
         return 0.0;
     }
-    set_hidden(element, nav1_power == 0 || to_from == 0.0);
+    set_hidden(element, avionics.nav1 == 0 || to_from == 0.0);
     return to_from == -1.0 ? course - heading + 180.0 : course - heading;
 }
 
 // An unpowered receiver centres the bar.
 static double GAUGE_CALL deviation_x(ElementHeader* element)
 {
-    return nav1_power != 0 ? reinterpret_cast<Sprite*>(element)->x_source.value.f64 : 0.0;
+    return avionics.nav1 != 0 ? reinterpret_cast<Sprite*>(element)->x_source.value.f64 : 0.0;
 }
 
 static double GAUGE_CALL deviation_angle(ElementHeader* element)
@@ -54,7 +54,7 @@ static double GAUGE_CALL deviation_angle(ElementHeader* element)
 static double GAUGE_CALL glideslope_pointer(ElementHeader* element)
 {
     Slider* slider = reinterpret_cast<Slider*>(element);
-    set_hidden(element, nav1_power == 0 || slider->x_source.value.f64 == 0.0);
+    set_hidden(element, avionics.nav1 == 0 || slider->x_source.value.f64 == 0.0);
     return slider->y_source.value.f64;
 }
 

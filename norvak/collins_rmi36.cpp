@@ -27,7 +27,7 @@ static double bearing(Needle* needle, int32_t use_adf, uint32_t vor_bearing, int
 {
     if (use_adf != 0) {
         needle->source.token = token::adf_bearing;
-        return adf_power != 0 ? needle->source.value.f64 : parked;
+        return avionics.adf != 0 ? needle->source.value.f64 : parked;
     }
     needle->source.token = vor_bearing;
     if (vor_power == 0)
@@ -39,13 +39,13 @@ static double bearing(Needle* needle, int32_t use_adf, uint32_t vor_bearing, int
 
 static double GAUGE_CALL right_needle_update(ElementHeader* element)
 {
-    return bearing(reinterpret_cast<Needle*>(element), rmi_right_adf, token::vor2_bearing, nav2_power,
+    return bearing(reinterpret_cast<Needle*>(element), rmi_right_adf, token::vor2_bearing, avionics.nav2,
                    token::vor2_station_flags);
 }
 
 static double GAUGE_CALL left_needle_update(ElementHeader* element)
 {
-    return bearing(reinterpret_cast<Needle*>(element), rmi_left_adf, token::vor1_bearing, nav1_power,
+    return bearing(reinterpret_cast<Needle*>(element), rmi_left_adf, token::vor1_bearing, avionics.nav1,
                    token::vor1_station_flags);
 }
 

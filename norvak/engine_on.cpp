@@ -7,16 +7,11 @@ static void GAUGE_CALL engine_on_callback(GaugeHeader*, int32_t service_id, Host
 {
     if (service_id != service_connect)
         return;
-    adf_power = 1;
-    adf_tone  = 0;
+    // Every head on; the ADF in ADF mode, so its audio is off like both NAV radios' idents.
+    avionics = {.com1 = 1, .com2 = 1, .nav1 = 1, .nav2 = 1, .atc = 1, .adf = 1, .adf_tone = 0};
     trigger_key_event(event::adf_audio_off, 0);
-    com1_power = 1;
-    com2_power = 1;
-    nav1_power = 1;
     trigger_key_event(event::nav1_audio_off, 0);
-    nav2_power = 1;
     trigger_key_event(event::nav2_audio_off, 0);
-    atc_power = 1;
 }
 
 constinit PlateGauge engine_on = plate_gauge(engine_on, "Engine_On", 40, 30, engine_on_callback);

@@ -28,7 +28,7 @@ static const struct {
 
 static double GAUGE_CALL marker_lamp_frame(ElementHeader* element)
 {
-    if (nav1_power == 0)
+    if (avionics.nav1 == 0)
         return -1.0;
     const double received = reinterpret_cast<Icon*>(element)->source.value.f64;
     for (const auto& m : marker_beacons)

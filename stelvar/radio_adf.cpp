@@ -66,7 +66,7 @@ static double GAUGE_CALL dial_pointer(ElementHeader*)
 {
     radio_adf_khz = adf_frequency();
     const AdfBand* band = current_band();
-    if (radio_adf_power != 0 && band != nullptr)
+    if (radios.adf != 0 && band != nullptr)
         radio_adf_dial = dial_value(*band, radio_adf_khz);
     return radio_adf_dial;
 }
@@ -76,7 +76,7 @@ static double GAUGE_CALL dial_pointer(ElementHeader*)
 static double GAUGE_CALL frequency_text(ElementHeader* element)
 {
     const double f = adf_frequency();
-    if (radio_adf_power != 0)
+    if (radios.adf != 0)
         write_element_text(element, f < 1000.0 ? "0%4.1f" : "%4.1f", f);
     else
         write_element_text(element, "%s", "      ");
@@ -93,8 +93,8 @@ static double GAUGE_CALL drum_angle(ElementHeader*) { return (1.0 - radio_adf_ba
 // volume are both on, off otherwise.
 static double GAUGE_CALL volume_icon(ElementHeader*)
 {
-    if (radio_adf_audio != 0) {
-        if (radio_adf_power != 0)
+    if (radios.adf_audio != 0) {
+        if (radios.adf != 0)
             trigger_key_event(event::adf_audio_on, 0);
         return 1.0;
     }
@@ -102,35 +102,35 @@ static double GAUGE_CALL volume_icon(ElementHeader*)
     return 0.0;
 }
 
-static double GAUGE_CALL power_lamp(ElementHeader*) { return radio_adf_power != 0 ? 0.0 : -1.0; }
+static double GAUGE_CALL power_lamp(ElementHeader*) { return radios.adf != 0 ? 0.0 : -1.0; }
 
 static double GAUGE_CALL power_switch(ElementHeader*)
 {
-    if (radio_adf_power == 0) {
+    if (radios.adf == 0) {
         trigger_key_event(event::adf_audio_off, 0);
         return 0.0;
     }
-    if (radio_adf_audio != 0)
+    if (radios.adf_audio != 0)
         trigger_key_event(event::adf_audio_on, 0);
     return 1.0;
 }
 
 static int32_t GAUGE_CALL power_toggle(MouseClick*, uint32_t)
 {
-    flip_and_click(radio_adf_power, adf_sound);
+    flip_and_click(radios.adf, adf_sound);
     return 0;
 }
 
 static int32_t GAUGE_CALL volume_toggle(MouseClick*, uint32_t)
 {
-    flip_and_click(radio_adf_audio, adf_sound);
+    flip_and_click(radios.adf_audio, adf_sound);
     return 0;
 }
 
 // Going up the receiver is set to the new band's low edge, going down to its top edge.
 static int32_t GAUGE_CALL band_up(MouseClick*, uint32_t)
 {
-    if (radio_adf_power == 0 || !(radio_adf_band < 3.0))
+    if (radios.adf == 0 || !(radio_adf_band < 3.0))
         return 0;
     radio_adf_band += 1.0;
     play_click(adf_sound);
@@ -144,7 +144,7 @@ static int32_t GAUGE_CALL band_up(MouseClick*, uint32_t)
 
 static int32_t GAUGE_CALL band_down(MouseClick*, uint32_t)
 {
-    if (radio_adf_power == 0 || !(radio_adf_band > 1.0))
+    if (radios.adf == 0 || !(radio_adf_band > 1.0))
         return 0;
     radio_adf_band -= 1.0;
     play_click(adf_sound);
@@ -163,7 +163,7 @@ static int32_t GAUGE_CALL band_down(MouseClick*, uint32_t)
 static int32_t GAUGE_CALL tune_up(MouseClick*, uint32_t mouse_flags)
 {
     const AdfBand* band = current_band();
-    if (radio_adf_power == 0 || band == nullptr)
+    if (radios.adf == 0 || band == nullptr)
         return 0;
     if (mouse_flags & MOUSE_LEFTSINGLE) {
         if (radio_adf_khz <= band->high - 5.0) {
@@ -182,7 +182,7 @@ static int32_t GAUGE_CALL tune_up(MouseClick*, uint32_t mouse_flags)
 static int32_t GAUGE_CALL tune_down(MouseClick*, uint32_t mouse_flags)
 {
     const AdfBand* band = current_band();
-    if (radio_adf_power == 0 || band == nullptr)
+    if (radios.adf == 0 || band == nullptr)
         return 0;
     if (mouse_flags & MOUSE_LEFTSINGLE) {
         if (radio_adf_khz >= band->low + 5.0) {

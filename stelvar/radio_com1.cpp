@@ -47,9 +47,9 @@ static double GAUGE_CALL units_selector(ElementHeader*)
 
 static double GAUGE_CALL tens_selector(ElementHeader*) { return std::floor(std::fmod(com1_whole_mhz, 100.0) / 10.0); }
 
-static double GAUGE_CALL power_knob(ElementHeader*) { return radio_com1_power != 0 ? 1.0 : 0.0; }
+static double GAUGE_CALL power_knob(ElementHeader*) { return radios.com1 != 0 ? 1.0 : 0.0; }
 
-static double GAUGE_CALL power_indicator(ElementHeader*) { return radio_com1_power != 0 ? 0.0 : -1.0; }
+static double GAUGE_CALL power_indicator(ElementHeader*) { return radios.com1 != 0 ? 0.0 : -1.0; }
 
 // The frequency in MHz; the 25 and 75 kHz channels show their last digit, which the BCD value drops.
 double GAUGE_CALL com_tooltip_value(TooltipHostArgs)
@@ -138,7 +138,7 @@ static int32_t GAUGE_CALL hundredths_up(MouseClick*, uint32_t)
 
 static int32_t GAUGE_CALL power_toggle(MouseClick*, uint32_t)
 {
-    flip_and_click(radio_com1_power, com1_sound);
+    flip_and_click(radios.com1, com1_sound);
     return 0;
 }
 

@@ -25,7 +25,7 @@ static void GAUGE_CALL radio_iff_callback(GaugeHeader*, int32_t service_id, Host
 static void refresh_drum(ElementHeader* element)
 {
     iff_code = decode_bcd_code(token::transponder_code);
-    set_drum_powered(element, iff_power != 0);
+    set_drum_powered(element, radios.iff != 0);
 }
 
 static double GAUGE_CALL units_drum(ElementHeader* e)
@@ -52,12 +52,12 @@ static double GAUGE_CALL thousands_drum(ElementHeader* e)
     return std::floor(iff_code / 1000.0);
 }
 
-static double GAUGE_CALL power_indicator(ElementHeader*) { return iff_power != 0 ? 0.0 : -1.0; }
-static double GAUGE_CALL power_switch(ElementHeader*) { return iff_power != 0 ? 1.0 : 0.0; }
+static double GAUGE_CALL power_indicator(ElementHeader*) { return radios.iff != 0 ? 0.0 : -1.0; }
+static double GAUGE_CALL power_switch(ElementHeader*) { return radios.iff != 0 ? 1.0 : 0.0; }
 
 static int32_t send_digit_event(uint32_t event_id)
 {
-    if (iff_power != 0)
+    if (radios.iff != 0)
         trigger_key_event(event_id, 0);
     return 0;
 }
@@ -73,7 +73,7 @@ static int32_t GAUGE_CALL units_up(MouseClick*, uint32_t) { return send_digit_ev
 
 static int32_t GAUGE_CALL power_toggle(MouseClick*, uint32_t)
 {
-    flip_and_click(iff_power, iff_sound);
+    flip_and_click(radios.iff, iff_sound);
     return 0;
 }
 

@@ -155,7 +155,7 @@ static constexpr NavRadio nav_radio(const NavRadioRow& row)
 
 constinit NavRadio radio_nav1 = nav_radio<radio_nav1>({
     .name = "Radio_NAV1", .face = 1000, .frequency_token = token::nav1_frequency,
-    .power = &radio_nav1_power, .volume = &radio_nav1_volume,
+    .power = &radios.nav1, .volume = &radios.nav1_volume,
     .whole_up = event::nav1_whole_up, .whole_down = event::nav1_whole_down,
     .fraction_up = event::nav1_fraction_up, .fraction_down = event::nav1_fraction_down,
     .audio_on = event::nav1_audio_on, .audio_off = event::nav1_audio_off,
@@ -163,7 +163,7 @@ constinit NavRadio radio_nav1 = nav_radio<radio_nav1>({
 });
 constinit NavRadio radio_nav2 = nav_radio<radio_nav2>({
     .name = "Radio_NAV2", .face = 1100, .frequency_token = token::nav2_frequency,
-    .power = &radio_nav2_power, .volume = &radio_nav2_volume,
+    .power = &radios.nav2, .volume = &radios.nav2_volume,
     .whole_up = event::nav2_whole_up, .whole_down = event::nav2_whole_down,
     .fraction_up = event::nav2_fraction_up, .fraction_down = event::nav2_fraction_down,
     .audio_on = event::nav2_audio_on, .audio_off = event::nav2_audio_off,

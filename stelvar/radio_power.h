@@ -5,11 +5,14 @@
 
 #include <cstdint>
 
-inline int32_t radio_adf_power   = 1;
-inline int32_t radio_adf_audio   = 1;   // volume knob on: the host's ADF audio is wanted
-inline int32_t radio_com1_power  = 1;
-inline int32_t radio_nav1_power  = 1;
-inline int32_t radio_nav1_volume = 1;
-inline int32_t radio_nav2_power  = 1;
-inline int32_t radio_nav2_volume = 1;
-inline int32_t iff_power         = 1;
+struct RadioPower {
+    int32_t adf         = 1;
+    int32_t adf_audio   = 1;   // volume knob on: the host's ADF audio is wanted
+    int32_t com1        = 1;
+    int32_t nav1        = 1;
+    int32_t nav1_volume = 1;
+    int32_t nav2        = 1;
+    int32_t nav2_volume = 1;
+    int32_t iff         = 1;
+};
+inline RadioPower radios;

@@ -10,17 +10,10 @@ constinit PlateGauge shut_down = plate_gauge(shut_down, "Shut_Down", 60, 30, shu
 
 static void switch_radios_off()
 {
-    radio_adf_power = 0;
-    radio_adf_audio = 0;
+    radios = {.adf = 0, .adf_audio = 0, .com1 = 0, .nav1 = 0, .nav1_volume = 0, .nav2 = 0, .nav2_volume = 0, .iff = 0};
     trigger_key_event(event::adf_audio_off, 0);
-    radio_com1_power  = 0;
-    radio_nav1_power  = 0;
-    radio_nav1_volume = 0;
     trigger_key_event(event::nav1_audio_off, 0);
-    radio_nav2_power  = 0;
-    radio_nav2_volume = 0;
     trigger_key_event(event::nav2_audio_off, 0);
-    iff_power = 0;
 }
 
 static void GAUGE_CALL shut_down_callback(GaugeHeader*, int32_t service_id, HostWord)

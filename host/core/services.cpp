@@ -40,25 +40,22 @@ uint32_t GAUGE_CALL svc_install(ElementHeader* first, HostWord)
 
 uint32_t GAUGE_CALL svc_initialize(ElementHeader* first) { return gauge_of(first) ? 1 : 0; }
 
-uint32_t GAUGE_CALL svc_update(ElementHeader* first)
+// Brings the elements of the gauge whose list starts at `first` up to date; the update service reads
+// their sources afresh, plotting does not.
+uint32_t refresh_elements(ElementHeader* first, bool refresh_sources)
 {
     Gauge* g = gauge_of(first);
     if (g == nullptr)
         return 0;
-    g->update_elements(true);
+    g->update_elements(refresh_sources);
     return 1;
 }
+
+uint32_t GAUGE_CALL svc_update(ElementHeader* first) { return refresh_elements(first, true); }
 
 uint32_t GAUGE_CALL svc_generate(ElementHeader* first, HostWord) { return gauge_of(first) ? 1 : 0; }
 
-uint32_t GAUGE_CALL svc_plot(ElementHeader* first)
-{
-    Gauge* g = gauge_of(first);
-    if (g == nullptr)
-        return 0;
-    g->update_elements(false);
-    return 1;
-}
+uint32_t GAUGE_CALL svc_plot(ElementHeader* first) { return refresh_elements(first, false); }
 
 uint32_t GAUGE_CALL svc_erase(ElementHeader* first) { return gauge_of(first) ? 1 : 0; }
 uint32_t GAUGE_CALL svc_kill(ElementHeader* first) { return gauge_of(first) ? 1 : 0; }

@@ -717,29 +717,33 @@ std::string option_keys(const ParameterGauge* gauge)
     return keys;
 }
 
-std::vector<std::pair<std::string, int>> window_names()
+namespace {
+
+// The ids of one kind whose upper-case name the given reader turns back into the same value, in
+// the order of the ids header.
+template <class Value, class Reader>
+std::vector<std::pair<std::string, Value>> names_read_back(IdKind kind, Reader read)
 {
-    // The windows of the ids header whose name the buttons' reader takes, in the reader's order.
-    std::vector<std::pair<std::string, int>> names;
+    std::vector<std::pair<std::string, Value>> names;
     for (const NamedId& id : named_ids)
-        if (id.kind == IdKind::panel_window) {
+        if (id.kind == kind) {
             std::string name = upper_case(id.name);
-            if (panel_window_id(name.c_str()) == static_cast<int32_t>(id.value))
-                names.push_back({name, static_cast<int>(id.value)});
+            if (read(name.c_str()) == static_cast<Value>(id.value))
+                names.push_back({name, static_cast<Value>(id.value)});
         }
     return names;
 }
 
+}  // namespace
+
+std::vector<std::pair<std::string, int>> window_names()
+{
+    return names_read_back<int>(IdKind::panel_window, [](const char* name) { return int{panel_window_id(name)}; });
+}
+
 std::vector<std::pair<std::string, unsigned>> help_names()
 {
-    std::vector<std::pair<std::string, unsigned>> names;
-    for (const NamedId& id : named_ids)
-        if (id.kind == IdKind::help) {
-            std::string name = upper_case(id.name);
-            if (help_id_from_text(name.c_str()) == id.value)
-                names.push_back({name, id.value});
-        }
-    return names;
+    return names_read_back<unsigned>(IdKind::help, [](const char* name) { return unsigned{help_id_from_text(name)}; });
 }
 
 std::string panel_window_name(int id)

@@ -8,8 +8,6 @@
 namespace host {
 namespace {
 
-constexpr UINT     interface_message       = 0x482;
-
 uint32_t get32(const uint8_t* at)
 {
     uint32_t v;
@@ -131,7 +129,7 @@ void Environment::write_from(uint32_t offset, const uint8_t* from, uint32_t n)
 // the buffer's first word.
 LRESULT Environment::answer(UINT message, WPARAM wparam, LPARAM lparam)
 {
-    if (message != interface_message || mode_ != ExtMode::present || lparam == 0)
+    if (message != ext::message || mode_ != ExtMode::present || lparam == 0)
         return 0;
     if (refuse_in_ > 0 && --refuse_in_ == 0)
         return 0;
@@ -140,15 +138,15 @@ LRESULT Environment::answer(UINT message, WPARAM wparam, LPARAM lparam)
     uint8_t* const end = p + wparam;
     while (end - p >= 12) {
         const uint32_t id = get32(p), offset = get32(p + 4), n = get32(p + 8);
-        const long     header = id == 1 ? 16 : 12;
-        if ((id != 1 && id != 2) || end - p < header || n > static_cast<uint64_t>(end - p - header))
+        const long     header = id == ext::read_id ? 16 : 12;
+        if ((id != ext::read_id && id != ext::write_id) || end - p < header || n > static_cast<uint64_t>(end - p - header))
             break;
-        if (id == 1)
+        if (id == ext::read_id)
             read_into(offset, p + header, n);
         else
             write_from(offset, p + header, n);
         if (observer_)
-            observer_(batches_, id == 2, offset, {p + header, n});
+            observer_(batches_, id == ext::write_id, offset, {p + header, n});
         p += header + n;
     }
     return 1;

@@ -33,14 +33,27 @@ using SIZE_T  = size_t;
 #define TRUE  1
 #define FALSE 0
 
+using ATOM     = WORD;
+using LPDWORD  = DWORD*;
+using LONG_PTR = intptr_t;
+
+// Handles: each kind a pointer to a type of its own, so that one kind is not passed for another.
 struct HINSTANCE__;
 struct HRSRC__;
 struct HWND__;
+struct HMENU__;
+struct HICON__;
+struct HBRUSH__;
+using HANDLE    = void*;
 using HINSTANCE = HINSTANCE__*;
 using HMODULE   = HINSTANCE__*;
 using HRSRC     = HRSRC__*;
 using HGLOBAL   = void*;
 using HWND      = HWND__*;
+using HMENU     = HMENU__*;
+using HICON     = HICON__*;
+using HCURSOR   = HICON__*;
+using HBRUSH    = HBRUSH__*;
 using FARPROC   = void (*)();
 
 #define MAKEINTRESOURCEA(i) (reinterpret_cast<LPCSTR>(static_cast<uintptr_t>(static_cast<WORD>(i))))

@@ -3,19 +3,6 @@
 
 #include <cstdarg>
 
-using ATOM      = WORD;
-using HANDLE    = void*;
-using LPDWORD   = DWORD*;
-using LONG_PTR  = intptr_t;
-
-struct HMENU__;
-struct HICON__;
-struct HBRUSH__;
-using HMENU   = HMENU__*;
-using HICON   = HICON__*;
-using HCURSOR = HICON__*;
-using HBRUSH  = HBRUSH__*;
-
 // Global memory
 #define GMEM_FIXED    0x0000
 #define GMEM_MOVEABLE 0x0002
@@ -50,10 +37,15 @@ struct WNDCLASSA {
 #define CW_USEDEFAULT       (static_cast<int>(0x80000000))
 #define GWLP_USERDATA       (-21)
 
+#define ERROR_INVALID_HANDLE          6
 #define ERROR_INSUFFICIENT_BUFFER     122
+#define ERROR_MOD_NOT_FOUND           126
+#define ERROR_PROC_NOT_FOUND          127
 #define ERROR_CLASS_ALREADY_EXISTS    1410
 #define ERROR_CLASS_DOES_NOT_EXIST    1411
 #define ERROR_INVALID_WINDOW_HANDLE   1400
+#define ERROR_RESOURCE_TYPE_NOT_FOUND 1813
+#define ERROR_RESOURCE_NAME_NOT_FOUND 1814
 
 #define MAX_PATH 260
 

@@ -19,12 +19,6 @@ struct LoadedModule {
 
 thread_local DWORD last_error = 0;
 
-constexpr DWORD error_mod_not_found   = 126;
-constexpr DWORD error_proc_not_found  = 127;
-constexpr DWORD error_resource_type   = 1813;
-constexpr DWORD error_resource_name   = 1814;
-constexpr DWORD error_invalid_handle  = 6;
-
 LoadedModule* as_module(HMODULE module) { return reinterpret_cast<LoadedModule*>(module); }
 
 bool type_matches(const NativeResource& r, LPCSTR type)
@@ -66,12 +60,12 @@ DWORD WINAPI GetLastError() { return last_error; }
 HMODULE WINAPI LoadLibraryA(LPCSTR path)
 {
     if (path == nullptr) {
-        last_error = error_mod_not_found;
+        last_error = ERROR_MOD_NOT_FOUND;
         return nullptr;
     }
     void* handle = dlopen(path, RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
-        last_error = error_mod_not_found;
+        last_error = ERROR_MOD_NOT_FOUND;
         return nullptr;
     }
     auto* module = new LoadedModule{handle, nullptr, path};
@@ -82,12 +76,12 @@ HMODULE WINAPI LoadLibraryA(LPCSTR path)
 FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name)
 {
     if (module == nullptr || name == nullptr) {
-        last_error = error_invalid_handle;
+        last_error = ERROR_INVALID_HANDLE;
         return nullptr;
     }
     void* symbol = dlsym(as_module(module)->handle, name);
     if (symbol == nullptr) {
-        last_error = error_proc_not_found;
+        last_error = ERROR_PROC_NOT_FOUND;
         return nullptr;
     }
     return reinterpret_cast<FARPROC>(symbol);
@@ -106,12 +100,12 @@ BOOL WINAPI FreeLibrary(HMODULE module)
 HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type)
 {
     if (module == nullptr || name == nullptr || type == nullptr) {
-        last_error = error_invalid_handle;
+        last_error = ERROR_INVALID_HANDLE;
         return nullptr;
     }
     const NativeResourceTable* table = as_module(module)->resources;
     if (table == nullptr) {
-        last_error = error_resource_type;
+        last_error = ERROR_RESOURCE_TYPE_NOT_FOUND;
         return nullptr;
     }
     for (uint32_t i = 0; i < table->count; ++i) {
@@ -119,7 +113,7 @@ HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type)
         if (type_matches(r, type) && name_matches(r, name))
             return reinterpret_cast<HRSRC>(const_cast<NativeResource*>(&r));
     }
-    last_error = error_resource_name;
+    last_error = ERROR_RESOURCE_NAME_NOT_FOUND;
     return nullptr;
 }
 

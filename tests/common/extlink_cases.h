@@ -31,21 +31,21 @@ TEST_F(ExtLinkCases, BufferSizesAndTheHandshakeRoom)
 {
     std::vector<uint8_t> big(40000);
     EXPECT_EQ(ext_open(0, &result_, nullptr, 128), 0);
-    EXPECT_EQ(result_, ext_bad_buffer);
+    EXPECT_EQ(result_, ext::bad_buffer);
     EXPECT_EQ(ext_open(0, &result_, big.data(), 31), 0);
-    EXPECT_EQ(result_, ext_bad_buffer);
+    EXPECT_EQ(result_, ext::bad_buffer);
     // 32 to 65 bytes pass the size test but not the room of the handshake; the link stays closed.
     for (uint32_t size : {32u, 51u, 52u, 65u}) {
         EXPECT_EQ(ext_open(0, &result_, big.data(), size), 0) << size;
-        EXPECT_EQ(result_, ext_no_room) << size;
+        EXPECT_EQ(result_, ext::no_room) << size;
         EXPECT_EQ(ext_link.base, nullptr);
         EXPECT_EQ(ext_link.window, nullptr);
     }
     EXPECT_EQ(environment().batches(), 0);
     ASSERT_EQ(ext_open(0, &result_, big.data(), 66), 1);
-    EXPECT_EQ(result_, ext_ok);
+    EXPECT_EQ(result_, ext::ok);
     EXPECT_EQ(ext_open(0, &result_, big.data(), 66), 0);
-    EXPECT_EQ(result_, ext_already_open);
+    EXPECT_EQ(result_, ext::already_open);
     ext_close();
 
     // A larger buffer is used up to 32512 bytes.
@@ -53,14 +53,14 @@ TEST_F(ExtLinkCases, BufferSizesAndTheHandshakeRoom)
     EXPECT_EQ(ext_link.limit, 32512u);
     uint32_t level = 0;
     EXPECT_EQ(ext_read(ext::left_tank_offset, 32512 - 4 - 24 + 1, &level, &result_), 0);
-    EXPECT_EQ(result_, ext_no_room);
+    EXPECT_EQ(result_, ext::no_room);
     EXPECT_EQ(ext_read(ext::left_tank_offset, 0xFFFFFFF0u, &level, &result_), 0);   // a count that would wrap the sum
-    EXPECT_EQ(result_, ext_no_room);
+    EXPECT_EQ(result_, ext::no_room);
     EXPECT_EQ(ext_write(ext::left_tank_offset, 0xFFFFFFF0u, &level, &result_), 0);
-    EXPECT_EQ(result_, ext_no_room);
+    EXPECT_EQ(result_, ext::no_room);
     EXPECT_EQ(ext_read(ext::left_tank_offset, 32512 - 4 - 24, &level, &result_), 1);
     EXPECT_EQ(ext_write(ext::left_tank_offset, 0, &level, &result_), 0);
-    EXPECT_EQ(result_, ext_no_room);
+    EXPECT_EQ(result_, ext::no_room);
 }
 
 TEST_F(ExtLinkCases, VersionHandshake)
@@ -73,20 +73,20 @@ TEST_F(ExtLinkCases, VersionHandshake)
 
     environment().set_host_version(8);
     EXPECT_EQ(ext_open(7, &result_, buffer_.data(), 128), 0);
-    EXPECT_EQ(result_, ext_wrong_host_version);
+    EXPECT_EQ(result_, ext::wrong_host_version);
     EXPECT_EQ(ext_read(ext::left_tank_offset, 4, buffer_.data(), &result_), 0);
-    EXPECT_EQ(result_, ext_closed);
+    EXPECT_EQ(result_, ext::closed);
     ASSERT_EQ(ext_open(0, &result_, buffer_.data(), 128), 1);   // 0 accepts any
     EXPECT_EQ(ext_link.host_version, 8u);
     ext_close();
 
     environment().set_version_word(0x12340007);
     EXPECT_EQ(ext_open(0, &result_, buffer_.data(), 128), 0);
-    EXPECT_EQ(result_, ext_bad_version);
+    EXPECT_EQ(result_, ext::bad_version);
     environment().set_host_version(7);
     environment().set_receiver_version(0x19980004);
     EXPECT_EQ(ext_open(0, &result_, buffer_.data(), 128), 0);
-    EXPECT_EQ(result_, ext_bad_version);
+    EXPECT_EQ(result_, ext::bad_version);
     environment().set_receiver_version(0x19980005);
     EXPECT_EQ(ext_open(7, &result_, buffer_.data(), 128), 1);
 }
@@ -95,22 +95,22 @@ TEST_F(ExtLinkCases, MissingOrSilentWindow)
 {
     environment().set_ext_mode(host::ExtMode::absent);
     EXPECT_EQ(ext_open(7, &result_, buffer_.data(), 128), 0);
-    EXPECT_EQ(result_, ext_no_window);
+    EXPECT_EQ(result_, ext::no_window);
     environment().set_ext_mode(host::ExtMode::silent);
     EXPECT_EQ(ext_open(7, &result_, buffer_.data(), 128), 0);
-    EXPECT_EQ(result_, ext_not_answered);
+    EXPECT_EQ(result_, ext::not_answered);
     EXPECT_EQ(ext_link.base, nullptr);
     EXPECT_EQ(ext_process(&result_), 0);
-    EXPECT_EQ(result_, ext_closed);
+    EXPECT_EQ(result_, ext::closed);
     EXPECT_EQ(ext_write(ext::left_tank_offset, 4, buffer_.data(), &result_), 0);
-    EXPECT_EQ(result_, ext_closed);
+    EXPECT_EQ(result_, ext::closed);
 }
 
 TEST_F(ExtLinkCases, BatchesReadsWritesAndTankMirror)
 {
     ASSERT_EQ(ext_open(7, &result_, buffer_.data(), 128), 1);
     EXPECT_EQ(ext_process(&result_), 0);
-    EXPECT_EQ(result_, ext_nothing_queued);
+    EXPECT_EQ(result_, ext::nothing_queued);
 
     uint32_t left = 0x400000, right = 0x800000;
     ASSERT_EQ(ext_write(ext::left_tank_offset, 4, &left, &result_), 1);
@@ -118,7 +118,7 @@ TEST_F(ExtLinkCases, BatchesReadsWritesAndTankMirror)
     ASSERT_EQ(ext_write(ext::right_tank_offset, 4, &right, &result_), 1);
     ASSERT_EQ(ext_process(&result_), 1);
     EXPECT_EQ(ext_process(&result_), 0);
-    EXPECT_EQ(result_, ext_nothing_queued);
+    EXPECT_EQ(result_, ext::nothing_queued);
     EXPECT_EQ(environment().peek(ext::left_tank_offset), 0x400000u);
     host_.frame(0.1);
     EXPECT_EQ(host_.sim().number(token::left_water), double(0x400000));
@@ -143,10 +143,10 @@ TEST_F(ExtLinkCases, BatchesReadsWritesAndTankMirror)
     a = 9;
     ASSERT_EQ(ext_read(ext::right_tank_offset, 4, &a, &result_), 1);
     EXPECT_EQ(ext_process(&result_), 0);
-    EXPECT_EQ(result_, ext_not_answered);
+    EXPECT_EQ(result_, ext::not_answered);
     EXPECT_EQ(a, 9u);
     EXPECT_EQ(ext_process(&result_), 0);
-    EXPECT_EQ(result_, ext_nothing_queued);
+    EXPECT_EQ(result_, ext::nothing_queued);
 }
 
 // A receiver that checks the batch as sent and then damages the records.
@@ -156,7 +156,7 @@ struct Receiver {
     WPARAM                                             bytes = 0;
     uint32_t                                           first_word = 0, terminator = 1;
     host::MessageWindow window{"UIPCMAIN", [this](UINT message, WPARAM wparam, LPARAM lparam) -> LRESULT {
-        if (message != ext_message)
+        if (message != ext::message)
             return 0;
         auto* buffer = reinterpret_cast<uint8_t*>(lparam);
         bytes        = wparam;

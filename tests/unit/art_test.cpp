@@ -12,6 +12,7 @@
 #include <map>
 #include <sstream>
 
+#include "frame/element_tree.h"
 #include "host/core/bitmap.h"
 #include "host/core/panel_host.h"
 #include "host/world/world.h"
@@ -65,20 +66,24 @@ std::map<unsigned, LaidBitmap> read_layout(const std::string& module)
     return out;
 }
 
-// Every element of every gauge of a module, with its gauge's name.
+// Every element of every gauge of a module, with its gauge and the gauge's root element.
 template <typename F>
 void each_element(Module& m, F f)
 {
     for (const GaugeEntry& g : m.gauges()) {
-        std::vector<ElementHeader*> stack{g.header->elements[0]};
-        while (!stack.empty()) {
-            ElementHeader* e = stack.back();
-            stack.pop_back();
-            f(g, e);
-            if (e->next)
-                for (ElementHeader** c = e->next; *c; ++c)
-                    stack.push_back(*c);
-        }
+        ElementHeader* root = g.header->elements[0];
+        walk_elements(root, [&](ElementHeader* e, ElementHeader*, int) { f(g, root, e); });
+    }
+}
+
+// Every module loaded in a host of its own, with the layout its art program wrote.
+template <typename F>
+void each_module(F f)
+{
+    for (const char* module : modules) {
+        auto           layout = read_layout(module);
+        SimulatedPanel host;
+        f(module, layout, host.load_module(module_path(module)));
     }
 }
 
@@ -94,12 +99,14 @@ TEST(ArtLayout, TextsStayInsideTheirBitmapsAndNumeralsClearOfOneAnother)
                 EXPECT_TRUE(t.x0 >= -0.5 && t.y0 >= -0.5 && t.x1 <= b.width + 0.5 && t.y1 <= b.height + 0.5)
                     << module << " bitmap " << id << " (" << b.gauge << "): '" << t.text << "' at " << t.x0 << ","
                     << t.y0 << "-" << t.x1 << "," << t.y1 << " leaves its " << b.width << "x" << b.height << " bitmap";
-                if (b.round_r > 0)
+                if (b.round_r > 0) {
                     for (double x : {t.x0, t.x1})
-                        for (double y : {t.y0, t.y1})
+                        for (double y : {t.y0, t.y1}) {
                             EXPECT_LT(std::hypot(x - b.round_x, y - b.round_y), b.round_r)
                                 << module << " bitmap " << id << " (" << b.gauge << "): '" << t.text
                                 << "' reaches past its round face";
+                        }
+                }
             }
             for (size_t i = 0; i < b.texts.size(); ++i)
                 for (size_t j = i + 1; j < b.texts.size(); ++j) {
@@ -120,11 +127,8 @@ TEST(ArtLayout, TextsStayInsideTheirBitmapsAndNumeralsClearOfOneAnother)
 TEST(ArtLayout, RoundCardsFitTheWindowsTheyTurnIn)
 {
     int cards = 0;
-    for (const char* module : modules) {
-        auto    layout = read_layout(module);
-        SimulatedPanel host;
-        Module& m = host.load_module(module_path(module));
-        each_element(m, [&](const GaugeEntry& g, ElementHeader* e) {
+    each_module([&](const char*, auto& layout, Module& m) {
+        each_element(m, [&](const GaugeEntry& g, ElementHeader*, ElementHeader* e) {
             auto it = layout.find(e->bitmap_id);
             if (e->kind != ElementKind::sprite || it == layout.end() || it->second.art != "compass_card")
                 return;
@@ -134,7 +138,7 @@ TEST(ArtLayout, RoundCardsFitTheWindowsTheyTurnIn)
                 << g.name() << ": card " << e->bitmap_id << " is clipped by its " << 2 * half_w << "x" << 2 * half_h
                 << " window";
         });
-    }
+    });
     EXPECT_EQ(cards, 2);   // the HSI's and the RMI's
 }
 
@@ -179,7 +183,7 @@ TEST(ArtGeometry, ScaleMarksStandWhereTheHostPointsTheNeedle)
     for (const char* module : modules) {
         SimulatedPanel host;
         Module&   m = host.load_module(module_path(module));
-        each_element(m, [&](const GaugeEntry& g, ElementHeader* e) {
+        each_element(m, [&](const GaugeEntry& g, ElementHeader*, ElementHeader* e) {
             if (e->kind != ElementKind::needle)
                 return;
             auto* n = reinterpret_cast<Needle*>(e);
@@ -454,35 +458,23 @@ TEST(ArtRadios, TheAdfPointerPointsAtTheTunedFrequencyOnItsBandsRing)
 TEST(ArtRadios, TextWindowsLeaveAMarginAroundTheirText)
 {
     int windows = 0;
-    for (const char* module : modules) {
-        auto           layout = read_layout(module);
-        SimulatedPanel host;
-        Module&        m = host.load_module(module_path(module));
-        for (const GaugeEntry& g : m.gauges()) {
-            const ElementHeader* root = g.header->elements[0];
-            std::vector<ElementHeader*> stack{g.header->elements[0]};
-            while (!stack.empty()) {
-                ElementHeader* e = stack.back();
-                stack.pop_back();
-                if (e->next)
-                    for (ElementHeader** c = e->next; *c; ++c)
-                        stack.push_back(*c);
-                if (e->kind != ElementKind::string)
-                    continue;
-                auto* str = reinterpret_cast<const String*>(e);
-                const LaidBitmap& face = layout[root->bitmap_id];
-                if (str->background_colour != 0 || (e->x == 0 && str->box_width >= uint32_t(face.width)))
-                    continue;   // the host paints its own box, or writes across a whole plate
-                ++windows;
-                bool framed = false;
-                for (const LaidText& w : face.texts)
-                    framed = framed || (w.kind == "window" && w.x0 <= e->x - 2 && w.x1 >= e->x + str->box_width + 2 &&
-                                        w.y0 <= e->y && w.y1 >= e->y + str->box_height);
-                EXPECT_TRUE(framed) << module << "!" << g.name() << ": the text window at " << e->x << "," << e->y
-                                    << " has no recess with a margin";
-            }
-        }
-    }
+    each_module([&](const char* module, auto& layout, Module& m) {
+        each_element(m, [&](const GaugeEntry& g, ElementHeader* root, ElementHeader* e) {
+            if (e->kind != ElementKind::string)
+                return;
+            auto* str = reinterpret_cast<const String*>(e);
+            const LaidBitmap& face = layout[root->bitmap_id];
+            if (str->background_colour != 0 || (e->x == 0 && str->box_width >= uint32_t(face.width)))
+                return;   // the host paints its own box, or writes across a whole plate
+            ++windows;
+            bool framed = false;
+            for (const LaidText& w : face.texts)
+                framed = framed || (w.kind == "window" && w.x0 <= e->x - 2 && w.x1 >= e->x + str->box_width + 2 &&
+                                    w.y0 <= e->y && w.y1 >= e->y + str->box_height);
+            EXPECT_TRUE(framed) << module << "!" << g.name() << ": the text window at " << e->x << "," << e->y
+                                << " has no recess with a margin";
+        });
+    });
     EXPECT_GE(windows, 8);
 }
 

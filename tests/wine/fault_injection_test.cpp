@@ -39,9 +39,13 @@ bool fails(Call c)
     return faults.fail == c;
 }
 
-class FaultyBuffer final : public IDirectSoundBuffer {
+// A COM object wrapping a real one: it counts its own references, holds one on the real object and
+// keeps `live` up to date while it exists. It answers no other interface.
+template <class Interface>
+class Wrapper : public Interface {
 public:
-    explicit FaultyBuffer(LPDIRECTSOUNDBUFFER real) : real_(real) { ++faults.live_buffers; }
+    Wrapper(Interface* real, int& live) : real_(real), live_(live) { ++live_; }
+    virtual ~Wrapper() = default;
 
     HRESULT WINAPI QueryInterface(REFIID, void** out) override
     {
@@ -54,10 +58,23 @@ public:
         if (--refs_ != 0)
             return refs_;
         real_->Release();
-        --faults.live_buffers;
+        --live_;
         delete this;
         return 0;
     }
+
+protected:
+    Interface* real_;
+
+private:
+    int&  live_;
+    ULONG refs_ = 1;
+};
+
+class FaultyBuffer final : public Wrapper<IDirectSoundBuffer> {
+public:
+    explicit FaultyBuffer(LPDIRECTSOUNDBUFFER real) : Wrapper(real, faults.live_buffers) {}
+
     HRESULT WINAPI GetCaps(LPDSBCAPS caps) override { return real_->GetCaps(caps); }
     HRESULT WINAPI GetCurrentPosition(LPDWORD play, LPDWORD write) override { return real_->GetCurrentPosition(play, write); }
     HRESULT WINAPI GetFormat(LPWAVEFORMATEX f, DWORD n, LPDWORD written) override { return real_->GetFormat(f, n, written); }
@@ -93,31 +110,12 @@ public:
         return fails(Call::unlock) ? DSERR_INVALIDPARAM : hr;
     }
     HRESULT WINAPI Restore() override { return real_->Restore(); }
-
-private:
-    LPDIRECTSOUNDBUFFER real_;
-    ULONG               refs_ = 1;
 };
 
-class FaultyDevice final : public IDirectSound {
+class FaultyDevice final : public Wrapper<IDirectSound> {
 public:
-    explicit FaultyDevice(LPDIRECTSOUND real) : real_(real) { ++faults.live_devices; }
+    explicit FaultyDevice(LPDIRECTSOUND real) : Wrapper(real, faults.live_devices) {}
 
-    HRESULT WINAPI QueryInterface(REFIID, void** out) override
-    {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG WINAPI AddRef() override { return ++refs_; }
-    ULONG WINAPI Release() override
-    {
-        if (--refs_ != 0)
-            return refs_;
-        real_->Release();
-        --faults.live_devices;
-        delete this;
-        return 0;
-    }
     HRESULT WINAPI CreateSoundBuffer(LPCDSBUFFERDESC desc, LPLPDIRECTSOUNDBUFFER out, IUnknown* outer) override
     {
         *out = nullptr;
@@ -143,10 +141,6 @@ public:
     HRESULT WINAPI GetSpeakerConfig(LPDWORD c) override { return real_->GetSpeakerConfig(c); }
     HRESULT WINAPI SetSpeakerConfig(DWORD c) override { return real_->SetSpeakerConfig(c); }
     HRESULT WINAPI Initialize(LPCGUID g) override { return real_->Initialize(g); }
-
-private:
-    LPDIRECTSOUND real_;
-    ULONG         refs_ = 1;
 };
 
 using DirectSoundCreateFunction = HRESULT(WINAPI*)(LPCGUID, LPDIRECTSOUND*, LPUNKNOWN);
