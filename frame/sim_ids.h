@@ -93,6 +93,7 @@
     X(engine2_cylinder_head_temp,     0x1C6,   "")                                                     \
     X(engine2_oil_temperature,        0x1C7,   "")                                                     \
     X(engine2_oil_pressure,           0x1C9,   "")                                                     \
+    X(engine2_fuel_flow,              0x1CC,   "")                                                     \
     X(engine2_fuel_pressure,          0x1D0,   "")                                                     \
     X(vor1_bearing,                   0x226,   "degrees")                                              \
     X(velocity_x,                     0x22A,   "feet per second")                                      \
@@ -309,6 +310,11 @@ namespace help         { SIM_HELP_IDS(SIM_ID_CONSTANT) }
 namespace ext          { SIM_EXT_OFFSETS(SIM_ID_CONSTANT) SIM_EXT_RESULTS(SIM_ID_CONSTANT) }
 namespace image_flags  { SIM_IMAGE_FLAGS(SIM_ID_CONSTANT) }
 #undef SIM_ID_CONSTANT
+
+// Bits of the station flags (token::vor1_station_flags, token::vor2_station_flags).
+namespace station_flag {
+inline constexpr uint32_t localizer = 0x80;   // the station tuned is a localizer, not a VOR
+}
 
 // The external interface's protocol, spoken by the client library and by the host's stand-in window.
 namespace ext {

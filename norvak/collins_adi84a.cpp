@@ -10,7 +10,6 @@ extern GaugeHeader collins_adi84a_header;
 
 double radio_height_ft = 0.0;   // the tape's last height in feet, shown in its tooltip
 
-constexpr uint32_t localizer_station     = 0x80;   // bit of the NAV1 station flags
 constexpr double   feet_per_metre        = 3.28084;
 constexpr double   antenna_height_ft     = 14.0;   // subtracted for the tape, not for the flags
 constexpr double   decision_height_ft    = 214.0;
@@ -92,7 +91,7 @@ static double GAUGE_CALL localizer_cover(ElementHeader* element)
 {
     if (nav1_unusable() || reinterpret_cast<Icon*>(element)->source.value.f64 == 0.0)
         return 0.0;
-    return (read_token_u32(token::vor1_station_flags) & localizer_station) != 0 ? -1.0 : 0.0;
+    return (read_token_u32(token::vor1_station_flags) & station_flag::localizer) != 0 ? -1.0 : 0.0;
 }
 
 static double GAUGE_CALL gyro_flag(ElementHeader*)

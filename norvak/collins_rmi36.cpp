@@ -11,7 +11,6 @@ extern GaugeHeader collins_rmi36_header;
 int32_t rmi_left_adf  = 0;   // needle 470: 0 VOR1, 1 ADF
 int32_t rmi_right_adf = 0;   // needle 460: 0 VOR2, 1 ADF
 
-constexpr uint32_t localizer_station  = 0x80;   // bit of the NAV station flags
 constexpr double   parked             = 90.0;
 
 static ClickSound rmi_sound;
@@ -32,7 +31,7 @@ static double bearing(Needle* needle, int32_t use_adf, uint32_t vor_bearing, int
     needle->source.token = vor_bearing;
     if (vor_power == 0)
         return parked;
-    if ((read_token_u32(station_flags) & localizer_station) != 0)
+    if ((read_token_u32(station_flags) & station_flag::localizer) != 0)
         return parked;
     return needle->source.value.f64;
 }

@@ -6,12 +6,15 @@
 #include <vector>
 
 #include "common/engine_selection.h"
-#include "tests/common/local_ids.h"
 #include "tests/common/panel_fixture.h"
 
 namespace engine_selection_cases {
 
-using namespace local_ids;
+// The first token of each block of per-engine tokens that no gauge reads, named by the stride from
+// one engine to the next.
+inline constexpr uint32_t stride35_block_first = 0x7F, stride10_block_first = 0x22E, stride1_block_a = 0x260,
+                          stride19_block_first = 0x270, stride8_block_first = 0x2BC, stride2_block_first = 0x2F9,
+                          stride1_block_b = 0x321;
 
 inline GaugeHeader gauge_with(const char* params) { return GaugeHeader{.parameters = params}; }
 
@@ -139,7 +142,7 @@ TEST(EngineGaugeModule, FuelFlowOfEngineTwoReadsEngineTwosValues)
     for (MouseRect* r = g.header()->mouse_rects; r->type != mouse_rect_end; ++r)
         if (r->type == mouse_rect_tooltip)
             tooltip_id = r->help_id;
-    EXPECT_EQ(needle_token, engine2_fuel_flow);
+    EXPECT_EQ(needle_token, token::engine2_fuel_flow);
     EXPECT_EQ(tooltip_id, 0x30C2u);
 }
 

@@ -3,14 +3,12 @@
 // warning flags on the host's 32-bit integer tokens, the GS flag beside the HSI's.
 #pragma once
 
-#include "tests/common/local_ids.h"
 #include "tests/common/panel_fixture.h"
 
 namespace norvak_adi_cases {
 
 using namespace panel_fixture;
 using host::Token;
-using local_ids::localizer_station;
 
 // Elements: 1 sphere, 2 bank pointer, 3 command bars, 4 tape, 6 localizer pointer, 7 glideslope
 // pointer, 8 slip ball, 9 RAD ALT flag, 10 localizer cover, 11 GS flag, 12 GYRO flag, 15 DH lamp.
@@ -81,7 +79,7 @@ TEST_F(Adi, GlideslopeAndLocalizerShowOnlyForAUsableNav1Localizer)
     set(token::glideslope_valid, 1);
     set(token::localizer_signal, 1);
     set(token::nav_signal_strength, 50);
-    set_int(token::vor1_station_flags, localizer_station);
+    set_int(token::vor1_station_flags, station_flag::localizer);
     frame();
     // NAV1 off: GS flag in view, pointer hidden, scale covered.
     EXPECT_EQ(shown(11), 0);
@@ -104,11 +102,11 @@ TEST_F(Adi, GlideslopeAndLocalizerShowOnlyForAUsableNav1Localizer)
     EXPECT_TRUE(hidden(7));
     set(token::glideslope_valid, 1);
 
-    set_int(token::vor1_station_flags, localizer_station - 1);   // a VOR: the scale stays covered even with a signal
+    set_int(token::vor1_station_flags, station_flag::localizer - 1);   // a VOR: the scale stays covered even with a signal
     frame();
     EXPECT_EQ(shown(10), 0);
     EXPECT_EQ(shown(11), -1);
-    set_int(token::vor1_station_flags, localizer_station);
+    set_int(token::vor1_station_flags, station_flag::localizer);
     set(token::localizer_signal, 0);
     frame();
     EXPECT_EQ(shown(10), 0);

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "tests/common/local_ids.h"
 #include "tests/common/panel_fixture.h"
 
 namespace norvak_airframe_cases {
@@ -212,7 +211,7 @@ TEST_F(Airframe, FuelFlowOverlayTogglesOnClicksInTheMiddleOnly)
     click_at(flow, 60, 140);
     frame();
     EXPECT_EQ(shown(flow, 1), hidden);
-    host.sim().set(local_ids::engine2_fuel_flow, 900);
+    host.sim().set(token::engine2_fuel_flow, 900);
     host.sim().set(token::engine1_fuel_flow, 1800);
     frame();
     EXPECT_EQ(value(flow, 2), 900);

@@ -6,14 +6,12 @@
 #include <cmath>
 #include <limits>
 
-#include "tests/common/local_ids.h"
 #include "tests/common/panel_fixture.h"
 
 namespace norvak_nav_cases {
 
 using namespace panel_fixture;
 using host::Token;
-using local_ids::localizer_station;
 
 struct Nav : NorvakPanel {
     // Engine_On switches every avionics head on when it connects.
@@ -183,12 +181,12 @@ TEST_F(Rmi, NeedlesParkWhileTheirReceiverIsOffOrTunedToALocalizer)
     frame();
     EXPECT_EQ(left(), 45.0);
     EXPECT_EQ(right(), 200.0);
-    host.sim().set_integer(token::vor1_station_flags, localizer_station);
+    host.sim().set_integer(token::vor1_station_flags, station_flag::localizer);
     frame();
     EXPECT_EQ(left(), 90.0);
     EXPECT_EQ(right(), 200.0);   // each needle tests its own receiver
-    host.sim().set_integer(token::vor1_station_flags, localizer_station - 1);
-    host.sim().set_integer(token::vor2_station_flags, localizer_station + 1);
+    host.sim().set_integer(token::vor1_station_flags, station_flag::localizer - 1);
+    host.sim().set_integer(token::vor2_station_flags, station_flag::localizer + 1);
     frame();
     EXPECT_EQ(left(), 45.0);
     EXPECT_EQ(right(), 90.0);
@@ -197,7 +195,7 @@ TEST_F(Rmi, NeedlesParkWhileTheirReceiverIsOffOrTunedToALocalizer)
 TEST_F(Rmi, ASelectorSwitchesItsNeedleToTheAdfFromTheUpdateAfterNext)
 {
     power_avionics();
-    host.sim().set_integer(token::vor1_station_flags, localizer_station);   // a localizer on VOR1 does not matter to the ADF
+    host.sim().set_integer(token::vor1_station_flags, station_flag::localizer);   // a localizer on VOR1 does not matter to the ADF
     frame();
     EXPECT_EQ(click(rmi, 1), Events{});
     EXPECT_TRUE(played(1));
