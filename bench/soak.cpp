@@ -229,7 +229,7 @@ public:
             phase_ = phase;
         }
         if (phase == 2 && c >= 315 && !second_drop_) {   // the pilot drops the rest
-            sim.record_event(0x10201, 0, "pilot");
+            sim.record_event(event::drop_on, 0, "pilot");
             second_drop_ = true;
         }
         // A radio knob turned now and then.
@@ -246,30 +246,30 @@ private:
     {
         switch (phase) {
         case 0:   // on the lake, scooping
-            sim.set(0x10000, 2);
-            sim.set(0x2F1, 100);
-            sim.set(0x266, 1);
-            sim.set(0x22A, 118.14);
+            sim.set(token::surface_type, 2);
+            sim.set(token::scoop_ready, 100);
+            sim.set(token::radio_height, 1);
+            sim.set(token::velocity_x, 118.14);
             if (sim.number(0x387) == 0)
-                sim.record_event(0x103B2, 0, "pilot");
+                sim.record_event(event::scoop, 0, "pilot");
             break;
         case 1:   // climb away
             if (sim.number(0x387) != 0)
-                sim.record_event(0x103B2, 0, "pilot");
-            sim.set(0x266, 150);
-            sim.set(0x22A, 219.4);
-            sim.record_event(0x10357, 0, "pilot");   // doors open on the way
+                sim.record_event(event::scoop, 0, "pilot");
+            sim.set(token::radio_height, 150);
+            sim.set(token::velocity_x, 219.4);
+            sim.record_event(event::water_doors, 0, "pilot");   // doors open on the way
             break;
         case 2:   // over the fire
-            sim.record_event(0x10201, 0, "pilot");
+            sim.record_event(event::drop_on, 0, "pilot");
             second_drop_ = false;
             break;
         case 3:   // doors shut, back to the lake
-            sim.record_event(0x10357, 0, "pilot");
+            sim.record_event(event::water_doors, 0, "pilot");
             break;
         case 4:   // descent
-            sim.set(0x266, 1);
-            sim.set(0x22A, 118.14);
+            sim.set(token::radio_height, 1);
+            sim.set(token::velocity_x, 118.14);
             break;
         }
     }

@@ -71,19 +71,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             check_levels(env, l, r);
         };
         // Skimming the water, scoop on.
-        host.sim().set(0x2F1, 100);
-        host.sim().set(0x387, 1);
-        host.sim().set(0x10000, 2);
-        host.sim().set(0x266, f.height_cm / 100.0);
-        host.sim().set(0x22A, f.speed_knots / 1.944 * 3.28084);
+        host.sim().set(token::scoop_ready, 100);
+        host.sim().set(token::scoop_state, 1);
+        host.sim().set(token::surface_type, 2);
+        host.sim().set(token::radio_height, f.height_cm / 100.0);
+        host.sim().set(token::velocity_x, f.speed_knots / 1.944 * 3.28084);
         const int steps = f.steps % 16;
         for (int i = 0; i < steps; ++i)
             fly(step_of(f.dt_choice >> (i % 4)));
         // Doors open and the drop command on.
-        host.sim().set(0x387, 0);
-        host.sim().set(0x365, 1.0);
+        host.sim().set(token::scoop_state, 0);
+        host.sim().set(token::doors_position, 1.0);
         fly(0.1);
-        host.sim().set(0x0F, 1.0);
+        host.sim().set(token::drop_command, 1.0);
         for (int i = 0; i < steps; ++i)
             fly(step_of(f.dt_choice >> (i % 4)));
     } catch (const host::HostError&) {

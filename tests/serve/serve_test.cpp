@@ -77,7 +77,7 @@ TEST(WorkbenchSession, SavedScenarioPrintsTheSessionsTrace)
         s.apply_preset("lake");
         for (int i = 0; i < 40; ++i)
             s.frame();
-        s.set(0x3D, 123.5);
+        s.set(token::airspeed, 123.5);
         s.set_expression("(A:SURFACE TYPE,Enum)", 2);
         click_rect(s, "Window00.7", 1);   // doors
         for (int i = 0; i < 60; ++i)
@@ -121,11 +121,11 @@ TEST(WorkbenchSession, OtherRatesAndIntegerTokensReplay)
 {
     auto [trace, text] = session_run(gauges_layout("Norvak_Instr", {"Collins_COM1", "Airspeed"}), [](Session& s) {
         s.panel().sim().declare_integer(0x17);
-        s.set(0x17, 0x2345);
-        s.set(0x3D, 80);
+        s.set(token::com1_frequency, 0x2345);
+        s.set(token::airspeed, 80);
         for (int i = 0; i < 7; ++i)
             s.frame();
-        EXPECT_THROW(s.set(0x17, 1e12), host::HostError);
+        EXPECT_THROW(s.set(token::com1_frequency, 1e12), host::HostError);
     }, 60.0);
     EXPECT_NE(text.find("set-int 0x17 9029"), std::string::npos) << text;
     EXPECT_NE(text.find("frames 7 at 60"), std::string::npos) << text;
@@ -181,7 +181,7 @@ TEST(WorkbenchSession, TooltipsShowTheirInsertsAndStayOutOfTheTrace)
 {
     Session s(gauges_layout("Norvak_Instr", {"Collins_COM1"}), options());
     s.start();
-    s.set(0x17, 0x2345);
+    s.set(token::com1_frequency, 0x2345);
     s.frame();
     const size_t lines = s.trace().size();
     const auto&  g     = s.layout().windows[0].gauges[0];
@@ -202,11 +202,11 @@ TEST(WorkbenchSession, ListsWhatTheGaugesReadWithNames)
     s.frame();
     auto vars = s.variables();
     auto var  = [&](uint32_t t) { return std::find_if(vars.begin(), vars.end(), [&](auto& v) { return v.token == t; }); };
-    ASSERT_NE(var(0x3D), vars.end());
-    EXPECT_EQ(var(0x3D)->name, "airspeed");
-    EXPECT_EQ(var(0x3D)->unit, "knots");
-    EXPECT_EQ(var(0x3D)->value, 70);
-    ASSERT_NE(var(0x266), vars.end());   // read by the water system's own code
+    ASSERT_NE(var(token::airspeed), vars.end());
+    EXPECT_EQ(var(token::airspeed)->name, "airspeed");
+    EXPECT_EQ(var(token::airspeed)->unit, "knots");
+    EXPECT_EQ(var(token::airspeed)->value, 70);
+    ASSERT_NE(var(token::radio_height), vars.end());   // read by the water system's own code
     auto exprs = s.expressions();
     ASSERT_FALSE(exprs.empty());
     EXPECT_TRUE(std::any_of(exprs.begin(), exprs.end(), [](auto& e) { return e.code == "(A:SURFACE TYPE,Enum)" && e.value == 2; }));

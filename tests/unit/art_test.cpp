@@ -429,8 +429,8 @@ TEST(ArtRadios, TheAdfPointerPointsAtTheTunedFrequencyOnItsBandsRing)
     for (const auto& t : tuned) {
         SimulatedPanel host;
         Module&        m = host.load_module(module_path("Stelvar_Instr"));
-        host.sim().set_integer(0x10, t.bcd);
-        host.sim().set_integer(0x12, t.extended);
+        host.sim().set_integer(token::adf_whole, t.bcd);
+        host.sim().set_integer(token::adf_extended, t.extended);
         Gauge& g = host.add_gauge(m, "Radio_ADF");
         g.connect();
         host.frame(1.0 / 18);

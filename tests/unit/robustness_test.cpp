@@ -134,13 +134,13 @@ TEST(IntegerValues, ValuesBeyondTheRangeStopAtItsEnds)
 {
     SimState sim;
     sim.declare_integer(0x10);
-    sim.set(0x10, 1e308);
+    sim.set(token::adf_whole, 1e308);
     EXPECT_EQ(sim.get(0x10).whole, INT32_MAX);
-    sim.set(0x10, -1e308);
+    sim.set(token::adf_whole, -1e308);
     EXPECT_EQ(sim.get(0x10).whole, INT32_MIN);
-    sim.set(0x10, std::nan(""));
+    sim.set(token::adf_whole, std::nan(""));
     EXPECT_EQ(sim.get(0x10).whole, 0);
-    sim.set(0x10, -7.9);
+    sim.set(token::adf_whole, -7.9);
     EXPECT_EQ(sim.get(0x10).whole, -7);
 
     // A token declared integer after it was given a value keeps it the same way.
@@ -279,11 +279,11 @@ struct WaterSettings : ::testing::Test {
     }
     void skimming()
     {
-        host.sim().set(0x2F1, 100);
-        host.sim().set(0x387, 1);
-        host.sim().set(0x10000, 2);   // the surface type the host answers
-        host.sim().set(0x266, 1.0);
-        host.sim().set(0x22A, 70 / 1.944 * 3.28084);
+        host.sim().set(token::scoop_ready, 100);
+        host.sim().set(token::scoop_state, 1);
+        host.sim().set(token::surface_type, 2);   // the surface type the host answers
+        host.sim().set(token::radio_height, 1.0);
+        host.sim().set(token::velocity_x, 70 / 1.944 * 3.28084);
     }
 };
 
@@ -306,9 +306,9 @@ TEST_F(WaterSettings, ANegativeDumpRateNeverPushesALevelAboveFull)
     install("DumpSpd-0.5");
     env.poke(left_tank, full - 1000);
     env.poke(right_tank, full - 1000);
-    host.sim().set(0x365, 1.0);   // doors open
+    host.sim().set(token::doors_position, 1.0);
     host.frame(0.1);
-    host.sim().set(0x0F, 1.0);    // the drop command on
+    host.sim().set(token::drop_command, 1.0);
     for (int i = 0; i < 5; ++i)
         host.frame(0.1);
     EXPECT_EQ(env.peek(left_tank), full);

@@ -253,11 +253,11 @@ struct ScoopingDll : ::testing::Test {
         panel = &host.add_gauge(norvak, "Water_System");
         panel->connect();
         panel->click_rect(1, MOUSE_LEFTSINGLE);   // master on
-        host.sim().set(0x2F1, 100);
-        host.sim().set(0x387, 1);
-        host.sim().set(0x10000, 2);
-        host.sim().set(0x266, 1.0);
-        host.sim().set(0x22A, 70 / 1.944 * 3.28084);
+        host.sim().set(token::scoop_ready, 100);
+        host.sim().set(token::scoop_state, 1);
+        host.sim().set(token::surface_type, 2);
+        host.sim().set(token::radio_height, 1.0);
+        host.sim().set(token::velocity_x, 70 / 1.944 * 3.28084);
     }
 };
 
