@@ -331,7 +331,10 @@ struct MouseRect {
     int32_t       cursor;
     uint32_t      help_id;
     uint32_t      mouse_flags;
-    uint32_t      event_id;     // tooltips with inserts: the number of arguments
+    union {
+        uint32_t  event_id;     // clickable rectangles: the key event the host sends on a click, or 0
+        uint32_t  arg_count;    // tooltips with inserts: the number of TooltipArg records at args
+    };
     MouseAction   action;
     TooltipArg*   args;
 };

@@ -283,7 +283,7 @@ static MouseRect mouse[] = {
     {.type = mouse_rect_tooltip, .cursor = CURSOR_NONE, .action = {.text = "Glideslope indicator"}},
     {.type = mouse_rect_end_parent, .cursor = CURSOR_NONE},
     {.type = mouse_rect_parent, .x = 240, .y = 80, .width = 50, .height = 123, .cursor = CURSOR_NONE},
-    {.type = mouse_rect_tooltip, .cursor = CURSOR_NONE, .event_id = 1,
+    {.type = mouse_rect_tooltip, .cursor = CURSOR_NONE, .arg_count = 1,
      .action = {.text = "Height above ground level (%1!d! feet)"}, .args = radio_height_args},
     {.type = mouse_rect_end_parent, .cursor = CURSOR_NONE},
     {.type = mouse_rect_parent, .x = 77, .y = 191, .width = 140, .height = 30, .cursor = CURSOR_NONE},

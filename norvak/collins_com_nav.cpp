@@ -64,7 +64,7 @@ static constexpr RadioHead radio_head(const RadioHeadRow& row)
     constexpr uint32_t repeat = MOUSE_LEFTSINGLE | MOUSE_REPEAT;
     MouseRect* r = h.mouse;
     *r++ = {.type = mouse_rect_parent, .cursor = CURSOR_NONE, .help_id = row.help_id};
-    *r++ = {.type = mouse_rect_tooltip, .event_id = 1, .action = {.text = row.tooltip}, .args = self.tooltip_args};
+    *r++ = {.type = mouse_rect_tooltip, .arg_count = 1, .action = {.text = row.tooltip}, .args = self.tooltip_args};
     // The frequency window: left half whole MHz, right half the fraction; upper halves step up.
     *r++ = {.type = mouse_rect_parent, .x = 34, .y = 8, .width = 90, .height = 60, .cursor = CURSOR_NONE,
             .help_id = row.window_help_id};

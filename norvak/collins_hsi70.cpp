@@ -253,7 +253,7 @@ static MouseRect mouse[] = {
     {.type = mouse_rect_tooltip, .help_id = 0x3094},
     {.type = mouse_rect_end_parent},
     {.type = mouse_rect_parent, .x = 18, .y = 234, .width = 40, .height = 40, .cursor = CURSOR_NONE},
-    {.type = mouse_rect_tooltip, .event_id = 1, .action = {.text = "Heading Bug Adjust Knob (%1!d!\xB0)"},
+    {.type = mouse_rect_tooltip, .arg_count = 1, .action = {.text = "Heading Bug Adjust Knob (%1!d!\xB0)"},
      .args = heading_bug_args},
     {.type = mouse_rect_end_parent},
     {.type = mouse_rect_parent, .x = 241, .y = 233, .width = 40, .height = 40, .cursor = CURSOR_NONE, .help_id = 0xAB38},

@@ -68,7 +68,7 @@ static TooltipArg torque_args[] = {{.callback = left_torque_arg}, {.callback = r
 
 static MouseRect mouse[] = {
     {.type = mouse_rect_parent, .cursor = CURSOR_NONE},
-    {.type = mouse_rect_tooltip, .event_id = 2,
+    {.type = mouse_rect_tooltip, .arg_count = 2,
      .action = {.text = "Propeller torque (%1!d! ft-lbs left - %2!d! ft-lbs right)"}, .args = torque_args},
     {.type = mouse_rect_end_parent},
     {.type = mouse_rect_end},

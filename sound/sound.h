@@ -25,6 +25,8 @@ HWND find_host_window();
 
 int      sound_create_device(HWND host_window, LPDIRECTSOUND* device);
 // Loads WAVE resource `id` of `module` into a new buffer of the device; returns the sample bytes.
+// The window is the host's, as sound_create_device took it; the buffer does not need it, and the
+// argument stays so that every sound routine takes the same leading arguments.
 uint32_t sound_load_wave_resource(HWND host_window, LPDIRECTSOUND* device, LPDIRECTSOUNDBUFFER* buffer, uint32_t id,
                                   HMODULE module);
 // Starts the buffer from its current position; flags 0 plays once, 1 loops.

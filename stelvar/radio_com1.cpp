@@ -210,7 +210,7 @@ static TooltipArg tooltip_args[] = {{.callback = com_tooltip_value}};
 // Each selector's left half steps down, its right half up.
 static MouseRect mouse[] = {
     {.type = mouse_rect_parent, .cursor = CURSOR_NONE, .help_id = 0xA701},
-    {.type = mouse_rect_tooltip, .event_id = 1, .action = {.text = "Communications Radio COM1 - %1!07.3f! MHz"},
+    {.type = mouse_rect_tooltip, .arg_count = 1, .action = {.text = "Communications Radio COM1 - %1!07.3f! MHz"},
      .args = tooltip_args},
     {.type = mouse_rect_child, .x = 41, .y = 8, .width = 26, .height = 52, .cursor = CURSOR_DOWNARROW,
      .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = tens_down}},

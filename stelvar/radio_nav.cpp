@@ -136,7 +136,7 @@ static constexpr NavRadio nav_radio(const NavRadioRow& row)
     constexpr uint32_t repeat = MOUSE_LEFTSINGLE | MOUSE_REPEAT;
     MouseRect* m = r.mouse;
     *m++ = {.type = mouse_rect_parent, .cursor = CURSOR_NONE};
-    *m++ = {.type = mouse_rect_tooltip, .event_id = 1, .action = {.text = row.tooltip}, .args = self.tooltip_args};
+    *m++ = {.type = mouse_rect_tooltip, .arg_count = 1, .action = {.text = row.tooltip}, .args = self.tooltip_args};
     *m++ = {.type = mouse_rect_parent, .x = 62, .y = 28, .width = 34, .height = 34, .cursor = CURSOR_NONE};
     *m++ = click_zone(0, 0, 17, 34, CURSOR_DOWNARROW, repeat, nav_whole_down);
     *m++ = click_zone(17, 0, 17, 34, CURSOR_UPARROW, repeat, nav_whole_up);

@@ -352,9 +352,9 @@ std::optional<std::string> Gauge::tooltip_at(int x, int y)
     if (r.action.text == nullptr)
         return std::nullopt;
     std::vector<double> args;
-    if (r.event_id != 0 && r.args != nullptr) {
+    if (r.arg_count != 0 && r.args != nullptr) {
         Active active(host_, this);
-        for (uint32_t i = 0; i < r.event_id && i < 9; ++i) {
+        for (uint32_t i = 0; i < r.arg_count && i < 9; ++i) {
             TooltipHostArgs host_args{};
             args.push_back(r.args[i].callback ? r.args[i].callback(host_args) : 0.0);
         }

@@ -117,7 +117,7 @@ static MouseRect probe_all_mouse[] = {
     {.type = mouse_rect_child, .x = 40, .y = 10, .width = 20, .height = 20, .cursor = CURSOR_HAND,
      .mouse_flags = MOUSE_LEFTSINGLE, .event_id = event_host_fired},
     {.type = mouse_rect_parent, .x = 100, .y = 100, .width = 60, .height = 60, .cursor = CURSOR_NONE},
-    {.type = mouse_rect_tooltip, .event_id = 2, .action = {.text = "Inner %1!07.3f! MHz, %2!d!\xB0"}, .args = two_args},
+    {.type = mouse_rect_tooltip, .arg_count = 2, .action = {.text = "Inner %1!07.3f! MHz, %2!d!\xB0"}, .args = two_args},
     {.type = mouse_rect_child, .x = 5, .y = 5, .width = 10, .height = 10, .cursor = CURSOR_UPARROW,
      .mouse_flags = MOUSE_LEFTSINGLE | MOUSE_REPEAT, .action = {.callback = inner_click}},
     {.type = mouse_rect_end_parent},
