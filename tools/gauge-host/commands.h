@@ -58,4 +58,8 @@ void write_text_file(const std::string& path, const std::string& text);
 // Makes sure a folder exists and can be written into, before anything is written there.
 void writable_folder(const std::string& folder);
 
+// Whether stdout is a terminal someone reads as it goes (a console window on Windows). A file, a
+// pipe or a device such as /dev/null or NUL is not one: output to those is written in large blocks.
+bool output_is_interactive();
+
 }  // namespace gauge_host

@@ -9,6 +9,8 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 #include "commands.h"
@@ -85,8 +87,22 @@ std::vector<std::string> command_names()
 
 }  // namespace
 
+bool gauge_host::output_is_interactive()
+{
+#if defined(_WIN32)
+    // The C library takes every character device for a terminal, NUL included, and then writes each
+    // character on its own; only a console is one.
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
+#else
+    return isatty(STDOUT_FILENO) != 0;
+#endif
+}
+
 int main(int argc, char** argv)
 {
+    if (!output_is_interactive())
+        std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
     std::vector<std::string> args(argv + 1, argv + argc);
     Invocation               call;
     call.module_dir = default_module_dir(argv[0]);

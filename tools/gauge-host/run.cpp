@@ -1,5 +1,6 @@
 // gauge-host run and demo: scenarios and their traces.
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -13,9 +14,13 @@ namespace gauge_host {
 
 namespace {
 
-// Hands the trace to stdout a line at a time, so that a long run can be followed as it goes and a
-// run that stops leaves every line it printed.
-class LineBuffer : public std::streambuf {
+// Hands the trace to stdout. On a terminal every line shows as it is made; into a file, a pipe or a
+// device the lines go in blocks, and at least every quarter of a second, so that `tail -f` still
+// follows a long run without a write for every line.
+class TraceBuffer : public std::streambuf {
+public:
+    TraceBuffer() : interactive_(output_is_interactive()) {}
+
 protected:
     int_type overflow(int_type c) override
     {
@@ -23,10 +28,28 @@ protected:
             return traits_type::not_eof(c);
         if (std::fputc(c, stdout) == EOF)
             return traits_type::eof();
-        if (c == '\n' && std::fflush(stdout) != 0)
+        if (c == '\n' && due() && std::fflush(stdout) != 0)
             return traits_type::eof();
         return c;
     }
+    int sync() override { return std::fflush(stdout) == 0 ? 0 : -1; }
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    bool due()
+    {
+        if (interactive_)
+            return true;
+        const Clock::time_point now = Clock::now();
+        if (now - last_flush_ < std::chrono::milliseconds(250))
+            return false;
+        last_flush_ = now;
+        return true;
+    }
+
+    bool              interactive_;
+    Clock::time_point last_flush_ = Clock::now();
 };
 
 int run(const host::Scenario& s, const std::string& module_dir, const std::string& out_dir)
@@ -40,9 +63,10 @@ int run(const host::Scenario& s, const std::string& module_dir, const std::strin
     if (!out_dir.empty())
         writable_folder(out_dir);
     std::fflush(stdout);
-    LineBuffer           lines;
-    std::ostream         trace(&lines);
+    TraceBuffer          buffer;
+    std::ostream         trace(&buffer);
     host::ScenarioResult r = host::run_scenario(s, trace, o);
+    trace.flush();
     if (!trace)
         throw host::HostError(std::string("cannot write the trace to stdout: ") + std::strerror(errno));
     return r.failures == 0 ? 0 : 1;
